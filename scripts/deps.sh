@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the suite builds and tests with, only those that are missing.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libpixman-1-dev libjpeg-dev libgif-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
