@@ -1,0 +1,37 @@
+#pragma once
+// Reading and writing picture files. Every reader checks sizes and offsets against the data it has
+// before it allocates; a damaged or unsupported file is an Error, never a crash.
+#include "Bitmap.h"
+#include "Result.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace salon {
+
+enum class PictureKind { Unknown, Bmp, Jpeg, Gif, Ico, Cur, Png };
+
+// The kind by content (signature), not by name.
+PictureKind sniffPicture(std::span<const uint8_t> data);
+
+// BMP: 1, 4, 8, 16, 24, 32 bits, RLE4 and RLE8, top-down and bottom-up. Indexed files keep their
+// depth and palette; 16- and 32-bit files become 24-bit.
+Result<Bitmap> decodeBmp(std::span<const uint8_t> data);
+Result<Bitmap> decodeJpeg(std::span<const uint8_t> data);  // always 24-bit
+Result<Bitmap> decodeGif(std::span<const uint8_t> data);   // first frame, 8-bit with palette
+Result<Bitmap> decodeIco(std::span<const uint8_t> data);   // ICO or CUR: the largest image, 24-bit
+Result<Bitmap> decodePicture(std::span<const uint8_t> data);  // by sniffPicture
+
+// A 24-bit bottom-up BMP file (54-byte header), any input depth converted. Indexed pictures of 8
+// bits or less may also be written with their palette (keepDepth).
+std::vector<uint8_t> encodeBmp(const Bitmap& picture, bool keepDepth = false);
+std::vector<uint8_t> encodeJpeg(const Bitmap& picture, int quality = 90);
+
+Result<std::vector<uint8_t>> readFileBytes(const std::filesystem::path& path, uint64_t maxBytes = 512u << 20);
+Result<Bitmap> loadPicture(const std::filesystem::path& path);
+// Writes to a temporary file beside the target and renames it over the target.
+Result<bool> writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+Result<bool> saveBmp(const std::filesystem::path& path, const Bitmap& picture);
+
+} // namespace salon

@@ -1,0 +1,131 @@
+#pragma once
+// Everything that waits on a person or a device goes through Ui: message boxes, file, colour, font
+// and print dialogs, printers, the mouse pointer and letting pending events run. The Qt
+// implementation lives in platform/qt/; ScriptedUi answers from a queue for tests and records
+// every question asked.
+#include "Bitmap.h"
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace salon {
+
+// Values as the platform's message box numbers them, so they can be added: buttons + icon + default.
+enum class MsgButtons { Ok = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
+enum class MsgIcon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+enum class MsgDefault { First = 0, Second = 256, Third = 512 };
+enum class MsgAnswer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+struct MessageRequest {
+    std::string text;
+    std::string title;  // empty: a box without a title
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    MsgDefault defaultButton = MsgDefault::First;
+};
+
+enum class FileDialogKind { Open, Save };
+
+struct FileDialogRequest {
+    FileDialogKind kind = FileDialogKind::Open;
+    std::string title;
+    std::string filter;        // "label|pattern|label|pattern|" as the text table writes it
+    int filterIndex = 1;       // 1-based
+    std::string initialDir;    // Windows-style or native
+    std::string fileName;      // proposed name
+    bool multiSelect = false;
+    bool overwritePrompt = false;
+    bool fileMustExist = false;
+};
+
+struct FileDialogAnswer {
+    std::vector<std::string> files;  // native paths; more than one only with multiSelect
+    int filterIndex = 1;
+};
+
+struct FontChoice {
+    std::string name;
+    float size = 10;
+    bool bold = false, italic = false, underline = false, strikeout = false;
+    uint32_t colour = 0;
+};
+
+// A print job on a printer or a PDF file. Coordinates are device pixels of the page.
+class PrintJob {
+public:
+    virtual ~PrintJob() = default;
+    virtual int32_t pageWidth() const = 0;   // printable width in device pixels
+    virtual int32_t pageHeight() const = 0;
+    virtual int32_t dpiX() const = 0;
+    virtual int32_t dpiY() const = 0;
+    virtual void drawPicture(const Bitmap& picture, int32_t x, int32_t y, int32_t w, int32_t h) = 0;
+    virtual bool finish() = 0;  // ends the document; false when the device reported a failure
+};
+
+struct PrintRequest {
+    std::string documentName;
+    std::string pdfFile;  // non-empty: print to this PDF file without asking
+};
+
+enum class Cursor { Default = 0, Arrow = 1, Cross = 2, IBeam = 3, Hourglass = 11, Hand = 99 };
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+    virtual MsgAnswer message(const MessageRequest& request) = 0;
+    virtual std::optional<FileDialogAnswer> chooseFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<uint32_t> chooseColour(uint32_t initial) = 0;
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+    virtual bool hasPrinter() = 0;
+    // Shows the print dialog (unless the request names a PDF file); none when cancelled.
+    virtual std::unique_ptr<PrintJob> startPrint(const PrintRequest& request) = 0;
+    virtual void setCursor(Cursor cursor) = 0;
+    virtual void processEvents() = 0;
+
+    // Convenience for the common "no title" box.
+    MsgAnswer message(std::string text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
+                      MsgDefault def = MsgDefault::First)
+    {
+        return message(MessageRequest{std::move(text), {}, buttons, icon, def});
+    }
+};
+
+// Test double: answers come from queues (a default when a queue is empty) and every request is kept.
+class ScriptedUi : public Ui {
+public:
+    std::deque<MsgAnswer> messageAnswers;        // default: Ok for Ok boxes, else Cancel
+    std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // default: cancelled
+    std::deque<std::optional<uint32_t>> colourAnswers;
+    std::deque<std::optional<FontChoice>> fontAnswers;
+    bool printerPresent = true;
+    int32_t pageWidth = 4960, pageHeight = 7016, dpi = 600;  // A4 at 600 dpi
+
+    std::vector<MessageRequest> messages;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<PrintRequest> printRequests;
+    struct Drawn {
+        Bitmap picture;
+        int32_t x, y, w, h;
+    };
+    std::vector<Drawn> printed;  // what print jobs drew
+    int finishedJobs = 0;
+    std::vector<Cursor> cursors;
+    int eventsProcessed = 0;
+
+    MsgAnswer message(const MessageRequest& request) override;
+    using Ui::message;
+    std::optional<FileDialogAnswer> chooseFile(const FileDialogRequest& request) override;
+    std::optional<uint32_t> chooseColour(uint32_t initial) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+    bool hasPrinter() override { return printerPresent; }
+    std::unique_ptr<PrintJob> startPrint(const PrintRequest& request) override;
+    void setCursor(Cursor cursor) override { cursors.push_back(cursor); }
+    void processEvents() override { ++eventsProcessed; }
+};
+
+} // namespace salon
