@@ -98,16 +98,21 @@ public:
 // Test double: answers come from queues (a default when a queue is empty) and every request is kept.
 class ScriptedUi : public Ui {
 public:
-    std::deque<MsgAnswer> messageAnswers;        // default: Ok for Ok boxes, else Cancel
+    // Default answer when the queue is empty: the button Escape would give - Ok for Ok boxes,
+    // Cancel where there is one, No for Yes/No boxes, Abort for Abort/Retry/Ignore.
+    std::deque<MsgAnswer> messageAnswers;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // default: cancelled
     std::deque<std::optional<uint32_t>> colourAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
+    std::deque<bool> printAnswers;  // false: the print dialog was cancelled (default: accepted)
     bool printerPresent = true;
     int32_t pageWidth = 4960, pageHeight = 7016, dpi = 600;  // A4 at 600 dpi
 
     std::vector<MessageRequest> messages;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<PrintRequest> printRequests;
+    std::vector<uint32_t> colourRequests;   // initial colours offered
+    std::vector<FontChoice> fontRequests;   // initial fonts offered
     struct Drawn {
         Bitmap picture;
         int32_t x, y, w, h;
