@@ -44,7 +44,10 @@ struct Model {
     std::array<int32_t, 10> bitmapHeader{};  // the 40-byte header as stored (10 Longs)
     std::vector<uint8_t> picture1; // RowBytes * height, top row first, BGR
     std::vector<uint8_t> picture2;
-    Mask mask1, mask2, mask3;      // mask 3 lies over rectangle 2
+    // Mask 3 lies over rectangle 2: its bytes are always mask2.width * mask2.height, addressed like
+    // mask 2. Its own x/y/width/height are the stored fields H19..H22 (equal to rectangle 2 in
+    // every well-made file), carried through for the library interface.
+    Mask mask1, mask2, mask3;
     PolygonSet set1, set2;
     int32_t rangeFlag = 0;         // H35
     int32_t rangeLow = 0;          // H44
@@ -57,8 +60,14 @@ struct Model {
 
 // Parses a whole file held in memory. The magic must equal `magic`. Every header size and position
 // is checked against the file before anything is allocated; a file that does not fit is an Error.
-// checkLength: the stored length at position 5 must equal the real length (the library's reader).
+// checkLength: the stored length at position 5 must equal the real length and the extended block
+// (name, region data) must fit (the library's reader). Without it (the editor's reader) a broken
+// extended block is ignored, as the editor never reads it.
+// Error messages are the reader's own text "Nejedná se o správný typ souboru".
 Result<Model> parse(std::span<const uint8_t> file, const char* magic, bool checkLength);
+
+// The 10 Longs of the 40-byte bitmap information header of a top-down 24-bit picture.
+std::array<int32_t, 10> standardBitmapHeader(int32_t width, int32_t height);
 
 // The extended layout with the given magic, header positions computed in table order.
 std::vector<uint8_t> serialize(const Model& model, const char* magic);
