@@ -72,6 +72,7 @@ public:
 
 private:
     struct Impl;
+    friend struct RegionAccess;
     std::unique_ptr<Impl> m;  // null means Invalid
 };
 

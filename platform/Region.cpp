@@ -1,0 +1,508 @@
+#include "platform/Region.h"
+
+#include <pixman.h>
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <utility>
+
+// Rules this file keeps:
+//
+// - Every Impl holds a pixman region that passed pixman's own validation; a pixman call that
+//   reports failure (out of memory) turns the result Invalid instead of leaving a broken region.
+// - Polygon sets are scan converted here, not by pixman: the edges of all polygons go into one edge
+//   table, each pixel row y samples the edges at the exact point y (an edge covers the rows
+//   top <= y < bottom, so top vertices count and bottom ones do not), the crossing of an edge is
+//   rounded up to the first pixel whose top-left corner lies at or right of it (exact integer
+//   arithmetic), and a span runs from a left crossing up to, not including, a right crossing.
+//   Rows with identical spans are merged into one band and the bands go to pixman in one call.
+// - Ellipses and rounded rectangles keep the platform's extent: the shape of (l,t,r,b) lies in
+//   l <= x < r - 1, t <= y < b - 1. Each corner row is inset by whole pixels: a pixel is in when
+//   its centre lies inside or on the corner ellipse; the shape is symmetric in both axes and, as
+//   on the platform, every row of the extent keeps at least its middle pixel.
+
+namespace salon {
+
+struct Region::Impl {
+    pixman_region32_t r;
+    Impl() { pixman_region32_init(&r); }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+    ~Impl() { pixman_region32_fini(&r); }
+};
+
+namespace {
+
+__extension__ typedef __int128 Int128;
+
+// Beyond this many rectangles a region is refused as Invalid rather than exhausting memory; a
+// picture region of the programs stays far below it.
+constexpr size_t MaxRects = size_t(1) << 24;
+
+void checkInvariant([[maybe_unused]] pixman_region32_t* r)
+{
+#ifndef NDEBUG
+    assert(pixman_region32_selfcheck(r));
+#endif
+}
+
+int64_t ceilDiv(int64_t a, int64_t b)  // b > 0
+{
+    int64_t q = a / b;
+    return (a % b != 0 && a > 0) ? q + 1 : q;
+}
+
+struct Edge {
+    int64_t x0, y0, x1, y1;  // y0 < y1
+    int32_t dir;             // +1 downward, -1 upward as the polygon runs
+    // First pixel column at or right of the edge's crossing with row y.
+    int64_t crossing(int64_t y) const
+    {
+        int64_t dy = y1 - y0;
+        int64_t dx = x1 - x0;
+        int64_t t = y - y0;
+        if (dx == 0) return x0;
+        if (t < (int64_t(1) << 31) && dx > -(int64_t(1) << 31) && dx < (int64_t(1) << 31))
+            return x0 + ceilDiv(t * dx, dy);
+        Int128 p = Int128(t) * dx;
+        Int128 q = p / dy;
+        if (p % dy != 0 && p > 0) ++q;
+        return x0 + int64_t(q);
+    }
+};
+
+struct Span {
+    int64_t left, right;
+    friend bool operator==(const Span&, const Span&) = default;
+};
+
+class BandBuilder {
+public:
+    bool failed = false;
+    std::vector<pixman_box32_t> boxes;
+
+    void row(int64_t top, int64_t bottom, std::vector<Span>& spans)
+    {
+        if (!m_open.empty() && m_bottom == top && spans == m_open) {
+            m_bottom = bottom;
+            return;
+        }
+        flush();
+        m_open.swap(spans);
+        m_top = top;
+        m_bottom = bottom;
+    }
+
+    void flush()
+    {
+        for (const Span& s : m_open) {
+            if (boxes.size() >= MaxRects) {
+                failed = true;
+                break;
+            }
+            boxes.push_back(pixman_box32_t{int32_t(s.left), int32_t(m_top), int32_t(s.right), int32_t(m_bottom)});
+        }
+        m_open.clear();
+    }
+
+private:
+    std::vector<Span> m_open;
+    int64_t m_top = 0, m_bottom = 0;
+};
+
+} // namespace
+
+// Reaches the pixman region of a value for the code of this file (and the surface code).
+struct RegionAccess {
+    static pixman_region32_t* raw(Region& r) { return r.m ? &r.m->r : nullptr; }
+    static const pixman_region32_t* raw(const Region& r) { return r.m ? &r.m->r : nullptr; }
+    static Region fromBoxes(std::vector<pixman_box32_t>& boxes);
+};
+
+namespace {
+Region fromBoxes(std::vector<pixman_box32_t>& boxes) { return RegionAccess::fromBoxes(boxes); }
+} // namespace
+
+// ---- construction and state ----
+
+Region::Region() : m(std::make_unique<Impl>()) {}
+
+Region::Region(const Region& o)
+{
+    if (!o.m) return;
+    m = std::make_unique<Impl>();
+    if (!pixman_region32_copy(&m->r, &o.m->r)) m.reset();
+}
+
+Region::Region(Region&&) noexcept = default;
+
+Region& Region::operator=(const Region& o)
+{
+    if (this != &o) *this = Region(o);
+    return *this;
+}
+
+Region& Region::operator=(Region&&) noexcept = default;
+Region::~Region() = default;
+
+Region Region::invalid()
+{
+    Region r;
+    r.m.reset();
+    return r;
+}
+
+Region Region::rect(const Rect& rc) { return rect(rc.left, rc.top, rc.right, rc.bottom); }
+
+Region Region::rect(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    // The platform orders the corners itself; an empty rectangle makes an empty region.
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    Region out;
+    if (left < right && top < bottom) {
+        pixman_region32_fini(&out.m->r);
+        pixman_region32_init_rect(&out.m->r, left, top, uint32_t(int64_t(right) - left),
+                                  uint32_t(int64_t(bottom) - top));
+    }
+    return out;
+}
+
+namespace {
+
+// Columns to leave out at each end of row k (0 = top) of an ellipse ew x eh pixels large.
+std::vector<int64_t> ellipseInsets(int64_t ew, int64_t eh)
+{
+    std::vector<int64_t> insets(size_t(eh), 0);
+    // Doubled coordinates keep the centre (ew/2, eh/2) and the pixel centres whole numbers.
+    const Int128 a2 = Int128(ew) * ew, b2 = Int128(eh) * eh, ab = a2 * b2;
+    const int64_t most = (ew - 1) / 2;  // every row keeps its middle pixel(s)
+    for (int64_t k = 0; k < eh; ++k) {
+        const int64_t dy2 = 2 * k + 1 - eh;
+        const Int128 rest = ab - Int128(dy2) * dy2 * a2;
+        auto inside = [&](int64_t j) {
+            int64_t dx2 = 2 * j + 1 - ew;
+            return Int128(dx2) * dx2 * b2 <= rest;
+        };
+        // Estimate from the real solution, then settle exactly.
+        double t = 1.0 - double(dy2) * double(dy2) / double(b2);
+        double half2 = t > 0 ? double(ew) * std::sqrt(t) : 0.0;  // doubled half-width
+        int64_t j = std::clamp<int64_t>(int64_t((double(ew) - half2) / 2.0), 0, most);
+        while (j > 0 && inside(j - 1)) --j;
+        while (j < most && !inside(j)) ++j;
+        insets[size_t(k)] = j;
+    }
+    return insets;
+}
+
+} // namespace
+
+Region Region::roundRect(const Rect& r, int32_t ellipseW, int32_t ellipseH)
+{
+    int64_t left = r.left, top = r.top, right = r.right, bottom = r.bottom;
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    --right;
+    --bottom;
+    int64_t ew = std::min<int64_t>(right - left, std::llabs(int64_t(ellipseW)));
+    int64_t eh = std::min<int64_t>(bottom - top, std::llabs(int64_t(ellipseH)));
+    if (ew < 2 || eh < 2) {
+        if (right <= left || bottom <= top) return Region();
+        return rect(int32_t(left), int32_t(top), int32_t(right), int32_t(bottom));
+    }
+    if (uint64_t(eh) > MaxRects) return invalid();
+
+    std::vector<int64_t> insets = ellipseInsets(ew, eh);
+    std::vector<pixman_box32_t> boxes;
+    boxes.reserve(size_t(eh) + 1);
+    const int64_t upper = eh / 2, lower = eh - eh / 2;  // rows of the top and bottom corner arcs
+    auto add = [&](int64_t y0, int64_t y1, int64_t inset) {
+        if (y1 > y0 && right - inset > left + inset)
+            boxes.push_back(pixman_box32_t{int32_t(left + inset), int32_t(y0), int32_t(right - inset), int32_t(y1)});
+    };
+    for (int64_t k = 0; k < upper; ++k) add(top + k, top + k + 1, insets[size_t(k)]);
+    add(top + upper, bottom - lower, 0);
+    for (int64_t k = eh - lower; k < eh; ++k) {
+        int64_t y = bottom - eh + k;
+        add(y, y + 1, insets[size_t(k)]);
+    }
+    return fromBoxes(boxes);
+}
+
+Region Region::ellipse(const Rect& b)
+{
+    return roundRect(b, int32_t(std::min<int64_t>(std::llabs(int64_t(b.right) - b.left), INT32_MAX)),
+                     int32_t(std::min<int64_t>(std::llabs(int64_t(b.bottom) - b.top), INT32_MAX)));
+}
+
+Region Region::polygon(std::span<const Point> points, FillRule rule)
+{
+    const int32_t count = int32_t(std::min<size_t>(points.size(), INT32_MAX));
+    return polygons(points.first(size_t(count)), std::span<const int32_t>(&count, 1), rule);
+}
+
+Region Region::polygons(std::span<const Point> points, std::span<const int32_t> counts, FillRule rule)
+{
+    if (rule != FillRule::EvenOdd && rule != FillRule::Winding) return invalid();
+    size_t total = 0;
+    for (int32_t c : counts) {
+        if (c < 2) return invalid();
+        total += size_t(c);
+    }
+    if (total != points.size()) return invalid();
+
+    std::vector<Edge> edges;
+    edges.reserve(points.size());
+    size_t start = 0;
+    for (int32_t c : counts) {
+        for (size_t i = 0; i < size_t(c); ++i) {
+            const Point& p = points[start + i];
+            const Point& q = points[start + (i + 1 == size_t(c) ? 0 : i + 1)];
+            if (p.y == q.y) continue;  // horizontal edges cross no row
+            if (p.y < q.y) edges.push_back(Edge{p.x, p.y, q.x, q.y, +1});
+            else edges.push_back(Edge{q.x, q.y, p.x, p.y, -1});
+        }
+        start += size_t(c);
+    }
+    if (edges.empty()) return Region();
+    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
+
+    BandBuilder bands;
+    std::vector<const Edge*> active;
+    std::vector<std::pair<int64_t, int32_t>> xs;
+    std::vector<Span> spans;
+    size_t next = 0;
+    int64_t y = edges.front().y0;
+    while (true) {
+        active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge* e) { return e->y1 <= y; }),
+                     active.end());
+        while (next < edges.size() && edges[next].y0 <= y) {
+            if (edges[next].y1 > y) active.push_back(&edges[next]);
+            ++next;
+        }
+        if (active.empty()) {
+            if (next == edges.size()) break;
+            y = edges[next].y0;
+            continue;
+        }
+
+        xs.clear();
+        bool allVertical = true;
+        int64_t until = std::numeric_limits<int64_t>::max();
+        for (const Edge* e : active) {
+            xs.emplace_back(e->crossing(y), e->dir);
+            allVertical = allVertical && e->x0 == e->x1;
+            until = std::min(until, e->y1);
+        }
+        std::sort(xs.begin(), xs.end());
+
+        spans.clear();
+        auto addSpan = [&](int64_t l, int64_t r) {
+            if (r <= l) return;
+            if (!spans.empty() && spans.back().right >= l) spans.back().right = std::max(spans.back().right, r);
+            else spans.push_back(Span{l, r});
+        };
+        if (rule == FillRule::EvenOdd) {
+            for (size_t i = 0; i + 1 < xs.size(); i += 2) addSpan(xs[i].first, xs[i + 1].first);
+        } else {
+            int32_t wind = 0;
+            int64_t from = 0;
+            for (const auto& [x, d] : xs) {
+                int32_t before = wind;
+                wind += d;
+                if (before == 0 && wind != 0) from = x;
+                else if (before != 0 && wind == 0) addSpan(from, x);
+            }
+        }
+
+        // Between events a set of vertical edges gives the same spans on every row.
+        int64_t rowEnd = y + 1;
+        if (allVertical) {
+            if (next < edges.size()) until = std::min(until, edges[next].y0);
+            rowEnd = std::max(rowEnd, until);
+        }
+        if (!spans.empty()) bands.row(y, rowEnd, spans);
+        if (bands.failed) return invalid();
+        y = rowEnd;
+    }
+    bands.flush();
+    if (bands.failed) return invalid();
+    return fromBoxes(bands.boxes);
+}
+
+Region RegionAccess::fromBoxes(std::vector<pixman_box32_t>& boxes)
+{
+    Region out;
+    if (boxes.empty()) return out;
+    if (boxes.size() > size_t(std::numeric_limits<int>::max())) return Region::invalid();
+    pixman_region32_fini(&out.m->r);
+    // init_rects sorts, merges and validates whatever it is given, so any list of rectangles,
+    // banded or not, makes a proper region.
+    if (!pixman_region32_init_rects(&out.m->r, boxes.data(), int(boxes.size()))) {
+        pixman_region32_init(&out.m->r);
+        return Region::invalid();
+    }
+    checkInvariant(&out.m->r);
+    return out;
+}
+
+Region Region::fromRects(std::span<const Rect> rects)
+{
+    if (rects.size() > MaxRects) return invalid();
+    std::vector<pixman_box32_t> boxes;
+    boxes.reserve(rects.size());
+    for (const Rect& r : rects)
+        if (!r.isEmpty()) boxes.push_back(pixman_box32_t{r.left, r.top, r.right, r.bottom});
+    return RegionAccess::fromBoxes(boxes);
+}
+
+Region::Kind Region::kind() const
+{
+    if (!m) return Kind::Invalid;
+    if (!pixman_region32_not_empty(&m->r)) return Kind::Empty;
+    return pixman_region32_n_rects(&m->r) == 1 ? Kind::Simple : Kind::Complex;
+}
+
+Rect Region::bounds() const
+{
+    if (!m || !pixman_region32_not_empty(&m->r)) return Rect{};
+    const pixman_box32_t* e = pixman_region32_extents(&m->r);
+    return Rect{e->x1, e->y1, e->x2, e->y2};
+}
+
+bool Region::contains(int32_t x, int32_t y) const
+{
+    return m && pixman_region32_contains_point(&m->r, x, y, nullptr);
+}
+
+size_t Region::rectCount() const
+{
+    if (!m || !pixman_region32_not_empty(&m->r)) return 0;
+    return size_t(pixman_region32_n_rects(&m->r));
+}
+
+std::vector<Rect> Region::rects() const
+{
+    std::vector<Rect> out;
+    if (!m || !pixman_region32_not_empty(&m->r)) return out;
+    int n = 0;
+    const pixman_box32_t* b = pixman_region32_rectangles(&m->r, &n);
+    out.reserve(size_t(n));
+    for (int i = 0; i < n; ++i) out.push_back(Rect{b[i].x1, b[i].y1, b[i].x2, b[i].y2});
+    return out;
+}
+
+namespace {
+
+using PixmanOp = pixman_bool_t (*)(pixman_region32_t*, const pixman_region32_t*, const pixman_region32_t*);
+
+pixman_bool_t xorOp(pixman_region32_t* dst, const pixman_region32_t* a, const pixman_region32_t* b)
+{
+    // a ^ b = (a - b) + (b - a)
+    pixman_region32_t ab, ba;
+    pixman_region32_init(&ab);
+    pixman_region32_init(&ba);
+    bool ok = pixman_region32_subtract(&ab, a, b) && pixman_region32_subtract(&ba, b, a) &&
+              pixman_region32_union(dst, &ab, &ba);
+    pixman_region32_fini(&ab);
+    pixman_region32_fini(&ba);
+    return ok;
+}
+
+pixman_bool_t unionOp(pixman_region32_t* d, const pixman_region32_t* a, const pixman_region32_t* b)
+{
+    return pixman_region32_union(d, a, b);
+}
+pixman_bool_t intersectOp(pixman_region32_t* d, const pixman_region32_t* a, const pixman_region32_t* b)
+{
+    return pixman_region32_intersect(d, a, b);
+}
+pixman_bool_t subtractOp(pixman_region32_t* d, const pixman_region32_t* a, const pixman_region32_t* b)
+{
+    return pixman_region32_subtract(d, a, b);
+}
+
+Region combine(const Region& a, const Region& b, PixmanOp op)
+{
+    const pixman_region32_t* ra = RegionAccess::raw(a);
+    const pixman_region32_t* rb = RegionAccess::raw(b);
+    if (!ra || !rb) return Region::invalid();
+    Region out;
+    if (!op(RegionAccess::raw(out), ra, rb)) return Region::invalid();
+    checkInvariant(RegionAccess::raw(out));
+    return out;
+}
+
+} // namespace
+
+Region Region::united(const Region& o) const { return combine(*this, o, unionOp); }
+Region Region::intersected(const Region& o) const { return combine(*this, o, intersectOp); }
+Region Region::subtracted(const Region& o) const { return combine(*this, o, subtractOp); }
+Region Region::xored(const Region& o) const { return combine(*this, o, xorOp); }
+
+Region Region::offsetted(int32_t dx, int32_t dy) const
+{
+    Region r(*this);
+    r.offset(dx, dy);
+    return r;
+}
+
+void Region::unite(const Region& o) { *this = united(o); }
+void Region::intersect(const Region& o) { *this = intersected(o); }
+void Region::subtract(const Region& o) { *this = subtracted(o); }
+void Region::xorWith(const Region& o) { *this = xored(o); }
+
+void Region::offset(int32_t dx, int32_t dy)
+{
+    if (!m) return;
+    // pixman clips what would leave the 32-bit plane rather than wrapping around.
+    pixman_region32_translate(&m->r, dx, dy);
+    checkInvariant(&m->r);
+}
+
+bool operator==(const Region& a, const Region& b)
+{
+    if (!a.m || !b.m) return !a.m && !b.m;
+    return pixman_region32_equal(&a.m->r, &b.m->r);
+}
+
+// ---- handle table ----
+// Handles grow monotonically and entries are appended, so the table stays sorted by handle.
+
+uint32_t RegionTable::add(Region region)
+{
+    if (!region.isValid() || m_next == 0) return 0;
+    uint32_t h = m_next++;
+    m_entries.push_back(Entry{h, std::move(region)});
+    return h;
+}
+
+Region* RegionTable::find(uint32_t handle)
+{
+    return const_cast<Region*>(std::as_const(*this).find(handle));
+}
+
+const Region* RegionTable::find(uint32_t handle) const
+{
+    if (handle == 0) return nullptr;
+    auto it = std::lower_bound(m_entries.begin(), m_entries.end(), handle,
+                               [](const Entry& e, uint32_t h) { return e.handle < h; });
+    return (it != m_entries.end() && it->handle == handle) ? &it->region : nullptr;
+}
+
+bool RegionTable::remove(uint32_t handle)
+{
+    if (handle == 0) return false;
+    auto it = std::lower_bound(m_entries.begin(), m_entries.end(), handle,
+                               [](const Entry& e, uint32_t h) { return e.handle < h; });
+    if (it == m_entries.end() || it->handle != handle) return false;
+    m_entries.erase(it);
+    return true;
+}
+
+size_t RegionTable::size() const { return m_entries.size(); }
+
+} // namespace salon
