@@ -1,0 +1,77 @@
+#pragma once
+// The library's model file interface: SuCtiDSL reads a "JDSL" model into the caller's arrays,
+// SuPisDSL writes them back (extended version only). Both return 1 on success and 0 on failure
+// and never throw.
+//
+// The caller's arrays keep the lower bounds the interface gives them:
+//   BObr1, BObr2   (0 .. RowBytes - 1, 0 .. Height - 1)   picture bytes, row by row
+//   BTr1           (X1 .. X1 + W1 - 1, Y1 .. Y1 + H1 - 1) mask 1, columns fastest
+//   BTr2, BTr3     over rectangle 2
+//   BPlg1, BPlg2   (0 .. polygons - 1), BPbX*, BPbY* (0 .. points - 1)
+//   BRgn           (1 .. H50), BDData (1 .. 30)
+#include "platform/Ui.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace salon {
+
+// A one-dimensional array with an explicit lower bound.
+template <class T>
+struct BoundedArray {
+    int32_t lower = 0;
+    std::vector<T> values;
+
+    void redim(int32_t lo, int32_t hi)
+    {
+        lower = lo;
+        values.assign(hi >= lo ? size_t(int64_t(hi) - lo + 1) : 0, T{});
+    }
+    int32_t upper() const { return lower + int32_t(values.size()) - 1; }
+    bool has(int32_t i) const { return i >= lower && int64_t(i) - lower < int64_t(values.size()); }
+    T& operator()(int32_t i) { return values.at(size_t(int64_t(i) - lower)); }
+    const T& operator()(int32_t i) const { return values.at(size_t(int64_t(i) - lower)); }
+};
+
+// A two-dimensional byte array with explicit lower bounds; the first index varies fastest, as
+// pictures and masks are laid out in the file.
+struct ByteArray2D {
+    int32_t lower1 = 0, lower2 = 0;
+    int32_t count1 = 0, count2 = 0;
+    std::vector<uint8_t> values;
+
+    void redim(int32_t lo1, int32_t hi1, int32_t lo2, int32_t hi2)
+    {
+        lower1 = lo1;
+        lower2 = lo2;
+        count1 = hi1 >= lo1 ? hi1 - lo1 + 1 : 0;
+        count2 = hi2 >= lo2 ? hi2 - lo2 + 1 : 0;
+        values.assign(size_t(count1) * size_t(count2), 0);
+    }
+    uint8_t& operator()(int32_t i, int32_t j) { return values.at(size_t(j - lower2) * size_t(count1) + size_t(i - lower1)); }
+    uint8_t operator()(int32_t i, int32_t j) const { return values.at(size_t(j - lower2) * size_t(count1) + size_t(i - lower1)); }
+};
+
+using LongArray = BoundedArray<int32_t>;
+
+// The library's overwrite question (its text item 68). The library's text files are not built
+// yet; this stands in for the Czech entry until they are.
+inline constexpr const char* OverwriteQuestionText = "Soubor již existuje. Přepsat?";
+// Shown when the written length differs from the one the header promises.
+inline constexpr const char* LengthErrorText = " Chyba delky souboru";
+
+int32_t SuCtiDSL(const std::string& JmeSou, ByteArray2D& BObr1, ByteArray2D& BObr2, ByteArray2D& BTr1,
+                 ByteArray2D& BTr2, ByteArray2D& BTr3, LongArray& BPlg1, LongArray& BPbX1, LongArray& BPbY1,
+                 LongArray& BPlg2, LongArray& BPbX2, LongArray& BPbY2, std::string& JpObr, LongArray& BRgn,
+                 LongArray& BDData);
+
+// Dotaz: ask before overwriting an existing file (through ui). The file is written beside the
+// target and renamed over it, so a failed write leaves the old file as it was.
+int32_t SuPisDSL(Ui& ui, const std::string& JmeSou, const ByteArray2D& BObr1, const ByteArray2D& BObr2,
+                 const ByteArray2D& BTr1, const ByteArray2D& BTr2, const ByteArray2D& BTr3, const LongArray& BPlg1,
+                 const LongArray& BPbX1, const LongArray& BPbY1, const LongArray& BPlg2, const LongArray& BPbX2,
+                 const LongArray& BPbY2, const std::string& JpObr, const LongArray& BRgn, const LongArray& BDData,
+                 bool Dotaz = false);
+
+} // namespace salon
