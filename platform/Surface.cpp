@@ -1,0 +1,621 @@
+#include "platform/Surface.h"
+
+#include "platform/Numbers.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+// Conventions of this file.
+//
+// Raster operations act on every byte of a pixel (blue, green, red); row padding is never touched.
+//
+// Stretched copies map the source rectangle onto the destination rectangle; a negative width or
+// height on either side mirrors that axis (two negatives cancel). A rectangle given as (x, w) with
+// w < 0 covers x + w <= X < x, so (W, -W) mirrors a whole row of W pixels into 0..W-1.
+// Source pixels outside the source picture repeat its nearest edge pixel.
+//
+// Halftone is an exact box filter. Along an axis with source length S and destination length D,
+// destination pixel i covers the source interval [i*S/D, (i+1)*S/D); source pixel j contributes
+// its overlap with that interval, counted in units of 1/D pixel: an integer weight
+// w(i, j) = |[i*S, (i+1)*S) n [j*D, (j+1)*D)|, the weights of pixel i summing to S. A destination
+// channel is sum(wx * wy * value) / (Sx * Sy), rounded half to even, in exact integer arithmetic.
+// So a same-size copy is exact, a 4x4 -> 2x2 shrink averages each 2x2 block, and an enlargement
+// blends the one or two source pixels under each destination pixel by their overlap.
+//
+// The plain modes take one source pixel per destination pixel, the one under the destination
+// pixel's centre: j = floor((2i + 1) * S / (2D)). When shrinking, BlackOnWhite ANDs and
+// WhiteOnBlack ORs every source pixel whose start lies in [i*S/D, (i+1)*S/D), so thin dark (or
+// light) lines survive the reduction.
+//
+// Pen drawing applies the draw mode once per pixel of the figure even where lines overlap, so an
+// inverting pen drawn twice over the same figure restores the picture.
+
+namespace salon {
+
+namespace {
+
+void fillBitmap(Bitmap& b, uint32_t colour)
+{
+    if (b.isNull()) return;
+    const uint8_t px[3] = {blueOf(colour), greenOf(colour), redOf(colour)};
+    for (int32_t y = 0; y < b.height; ++y) {
+        uint8_t* d = b.row(y);
+        if (y > 0) {
+            std::memcpy(d, b.row(0), size_t(b.rowBytes()));
+            continue;
+        }
+        for (int32_t x = 0; x < b.width; ++x) std::memcpy(d + 3 * x, px, 3);
+    }
+}
+
+// Copies the top-left part of src that fits into dst (both 24-bit).
+void copyTopLeft(Bitmap& dst, const Bitmap& src)
+{
+    int32_t w = std::min(dst.width, src.width), h = std::min(dst.height, src.height);
+    if (w <= 0 || h <= 0) return;
+    for (int32_t y = 0; y < h; ++y) std::memcpy(dst.row(y), src.row(y), size_t(w) * 3);
+}
+
+uint8_t applyOp(RasterOp op, uint8_t d, uint8_t s)
+{
+    switch (op) {
+    case RasterOp::SrcCopy: return s;
+    case RasterOp::SrcPaint: return d | s;
+    case RasterOp::SrcAnd: return d & s;
+    case RasterOp::SrcInvert: return d ^ s;
+    case RasterOp::SrcErase: return uint8_t(s & ~d);
+    case RasterOp::NotSrcCopy: return uint8_t(~s);
+    case RasterOp::NotSrcErase: return uint8_t(~(d | s));
+    case RasterOp::MergePaint: return uint8_t(d | ~s);
+    case RasterOp::DstInvert: return uint8_t(~d);
+    case RasterOp::Blackness: return 0;
+    case RasterOp::Whiteness: return 255;
+    }
+    return d;
+}
+
+bool knownOp(RasterOp op)
+{
+    switch (op) {
+    case RasterOp::SrcCopy: case RasterOp::SrcPaint: case RasterOp::SrcAnd: case RasterOp::SrcInvert:
+    case RasterOp::SrcErase: case RasterOp::NotSrcCopy: case RasterOp::NotSrcErase:
+    case RasterOp::MergePaint: case RasterOp::DstInvert: case RasterOp::Blackness:
+    case RasterOp::Whiteness: return true;
+    }
+    return false;
+}
+
+// One row span of n bytes: d := op(d, s).
+void applyRow(RasterOp op, uint8_t* d, const uint8_t* s, size_t n)
+{
+    switch (op) {
+    case RasterOp::SrcCopy: std::memmove(d, s, n); return;
+    case RasterOp::Blackness: std::memset(d, 0, n); return;
+    case RasterOp::Whiteness: std::memset(d, 255, n); return;
+    default:
+        for (size_t i = 0; i < n; ++i) d[i] = applyOp(op, d[i], s ? s[i] : 0);
+    }
+}
+
+uint8_t penByte(DrawMode mode, uint8_t d, uint8_t pen)
+{
+    switch (mode) {
+    case DrawMode::Blackness: return 0;
+    case DrawMode::Invert: return uint8_t(~d);
+    case DrawMode::XorPen: return d ^ pen;
+    case DrawMode::CopyPen: return pen;
+    case DrawMode::Whiteness: return 255;
+    }
+    return pen;
+}
+
+// Pixels of a line from (x1, y1) towards (x2, y2), the end point left out (Bresenham).
+template <class F>
+void linePixels(int32_t x1, int32_t y1, int32_t x2, int32_t y2, F&& plot)
+{
+    int64_t dx = std::abs(int64_t(x2) - x1), dy = std::abs(int64_t(y2) - y1);
+    int64_t sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    int64_t x = x1, y = y1;
+    int64_t err = dx - dy;
+    while (x != x2 || y != y2) {
+        plot(x, y);
+        int64_t e2 = 2 * err;
+        if (e2 > -dy) {
+            err -= dy;
+            x += sx;
+        }
+        if (e2 < dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+} // namespace
+
+// ---- size, pictures, rows ----
+
+Surface::Surface(int32_t width, int32_t height) { setSize(width, height); }
+
+int32_t Surface::drawableWidth() const { return std::max(0, m_width - 4 * m_border); }
+int32_t Surface::drawableHeight() const { return std::max(0, m_height - 4 * m_border); }
+
+void Surface::setSize(int32_t width, int32_t height)
+{
+    m_width = std::max(0, width);
+    m_height = std::max(0, height);
+    int32_t w = drawableWidth(), h = drawableHeight();
+    if (w == m_image.width && h == m_image.height && m_image.bitsPerPixel == 24) return;
+    Bitmap next = Bitmap::rgb24(w, h);
+    fillBitmap(next, backColour);
+    copyTopLeft(next, m_image);
+    m_image = std::move(next);
+}
+
+void Surface::setBorderStyle(int style)
+{
+    m_border = style ? 1 : 0;
+    setSize(m_width, m_height);
+}
+
+void Surface::setPicture(const Bitmap& picture, bool autoSize)
+{
+    Bitmap p = picture.toRgb24();
+    if (autoSize) setSize(p.width + 4 * m_border, p.height + 4 * m_border);
+    m_picture = std::move(p);
+    clear();
+}
+
+void Surface::clearPicture()
+{
+    m_picture.reset();
+    clear();
+}
+
+void Surface::keepImage()
+{
+    if (autoRedraw) m_picture = m_image;
+}
+
+void Surface::clear()
+{
+    fillBitmap(m_image, backColour);
+    if (m_picture) copyTopLeft(m_image, *m_picture);
+}
+
+Bitmap Surface::readRows() const
+{
+    if (m_image.isNull()) return Bitmap{};
+    return m_image;
+}
+
+bool Surface::writeRows(const Bitmap& rows)
+{
+    if (rows.isNull() || rows.pixels.size() < size_t(rows.rowBytes()) * size_t(rows.height)) return false;
+    if (rows.bitsPerPixel == 24) copyTopLeft(m_image, rows);
+    else copyTopLeft(m_image, rows.toRgb24());
+    return true;
+}
+
+// ---- fills and pen drawing ----
+
+namespace {
+
+// The part of a region that drawing on the surface may touch.
+Region drawableArea(const Surface& s, const std::optional<Region>& clip)
+{
+    Region area = Region::rect(0, 0, s.drawableWidth(), s.drawableHeight());
+    if (clip) area.intersect(*clip);
+    return area;
+}
+
+template <class F>
+void forEachSpan(const Region& r, F&& f)
+{
+    for (const Rect& rc : r.rects())
+        for (int32_t y = rc.top; y < rc.bottom; ++y) f(y, rc.left, rc.right);
+}
+
+} // namespace
+
+void Surface::fillRect(const Rect& r, uint32_t colour) { fillRegion(Region::rect(r), colour); }
+
+void Surface::fillRegion(const Region& region, uint32_t colour)
+{
+    if (!region.isValid()) return;
+    Region area = region.intersected(drawableArea(*this, m_clip));
+    const uint8_t px[3] = {blueOf(colour), greenOf(colour), redOf(colour)};
+    forEachSpan(area, [&](int32_t y, int32_t x0, int32_t x1) {
+        uint8_t* d = m_image.row(y) + 3 * size_t(x0);
+        for (int32_t x = x0; x < x1; ++x, d += 3) std::memcpy(d, px, 3);
+    });
+}
+
+void Surface::setClip(std::optional<Region> clip)
+{
+    if (clip && !clip->isValid()) clip.reset();
+    m_clip = std::move(clip);
+}
+
+namespace {
+
+void penRegion(Bitmap& image, const Region& figure, const Region& area, DrawMode mode, uint32_t colour)
+{
+    Region r = figure.intersected(area);
+    const uint8_t pen[3] = {blueOf(colour), greenOf(colour), redOf(colour)};
+    forEachSpan(r, [&](int32_t y, int32_t x0, int32_t x1) {
+        uint8_t* d = image.row(y) + 3 * size_t(x0);
+        for (int32_t x = x0; x < x1; ++x)
+            for (int c = 0; c < 3; ++c, ++d) *d = penByte(mode, *d, pen[c]);
+    });
+}
+
+// The pixels a pen of the given width covers along a chain of segments.
+class PenFigure {
+public:
+    explicit PenFigure(int32_t width) : m_w(std::max(1, width)) {}
+    void segment(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+    {
+        linePixels(x1, y1, x2, y2, [&](int64_t x, int64_t y) { dot(x, y); });
+    }
+    void dot(int64_t x, int64_t y)
+    {
+        int64_t l = x - (m_w - 1) / 2, t = y - (m_w - 1) / 2;
+        int64_t r = l + m_w, b = t + m_w;
+        auto c = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+        m_rects.push_back(Rect{c(l), c(t), c(r), c(b)});
+    }
+    Region region() const { return Region::fromRects(m_rects); }
+
+private:
+    int32_t m_w;
+    std::vector<Rect> m_rects;
+};
+
+} // namespace
+
+void Surface::drawPolygons(std::span<const Point> points, std::span<const int32_t> counts, FillRule rule)
+{
+    const Region area = drawableArea(*this, m_clip);
+    if (fillStyle == FillStyle::Solid) {
+        Region inside = Region::polygons(points, counts, rule);
+        if (inside.isValid()) penRegion(m_image, inside, area, drawMode, fillColour);
+    }
+    PenFigure pen(drawWidth);
+    size_t start = 0;
+    for (int32_t c : counts) {
+        if (c < 1 || start + size_t(c) > points.size()) break;
+        for (size_t i = 0; i < size_t(c); ++i) {
+            const Point& p = points[start + i];
+            const Point& q = points[start + (i + 1 == size_t(c) ? 0 : i + 1)];
+            if (c == 1 || p == q) pen.dot(p.x, p.y);
+            else pen.segment(p.x, p.y, q.x, q.y);
+        }
+        start += size_t(c);
+    }
+    penRegion(m_image, pen.region(), area, drawMode, foreColour);
+}
+
+void Surface::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    PenFigure pen(drawWidth);
+    pen.segment(x1, y1, x2, y2);
+    penRegion(m_image, pen.region(), drawableArea(*this, m_clip), drawMode, foreColour);
+}
+
+void Surface::drawRect(const Rect& r)
+{
+    if (r.isEmpty()) return;
+    PenFigure pen(drawWidth);
+    int32_t l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
+    if (rr == l || b == t) {
+        pen.segment(l, t, rr, b);
+        pen.dot(rr, b);
+    } else {
+        pen.segment(l, t, rr, t);
+        pen.segment(rr, t, rr, b);
+        pen.segment(rr, b, l, b);
+        pen.segment(l, b, l, t);
+    }
+    penRegion(m_image, pen.region(), drawableArea(*this, m_clip), drawMode, foreColour);
+}
+
+// ---- block copies ----
+
+namespace {
+
+// A block of the destination, with where its top-left source pixel is.
+struct Block {
+    int32_t dx, dy, w, h, sx, sy;
+};
+
+// Clips a destination block to the destination's drawable area; the source moves along.
+bool clipTo(Block& b, int32_t width, int32_t height)
+{
+    if (b.w <= 0 || b.h <= 0) return false;
+    int64_t l = std::max<int64_t>(b.dx, 0), t = std::max<int64_t>(b.dy, 0);
+    int64_t r = std::min<int64_t>(int64_t(b.dx) + b.w, width), bt = std::min<int64_t>(int64_t(b.dy) + b.h, height);
+    if (r <= l || bt <= t) return false;
+    b.sx += int32_t(l - b.dx);
+    b.sy += int32_t(t - b.dy);
+    b.dx = int32_t(l);
+    b.dy = int32_t(t);
+    b.w = int32_t(r - l);
+    b.h = int32_t(bt - t);
+    return true;
+}
+
+// Applies op with source bitmap src (or none) to the destination block, within clip.
+void blitBitmap(Bitmap& dst, const std::optional<Region>& clip, Block b, const Bitmap* src, RasterOp op)
+{
+    if (!clipTo(b, dst.width, dst.height)) return;
+    if (src) {
+        // The source pixels must exist too: clip in source coordinates and move the destination.
+        Block s{b.sx, b.sy, b.w, b.h, b.dx, b.dy};
+        if (!clipTo(s, src->width, src->height)) return;
+        b = Block{s.sx, s.sy, s.w, s.h, s.dx, s.dy};
+    }
+    Region area = Region::rect(b.dx, b.dy, b.dx + b.w, b.dy + b.h);
+    if (clip) area.intersect(*clip);
+    for (const Rect& rc : area.rects()) {
+        for (int32_t y = rc.top; y < rc.bottom; ++y) {
+            uint8_t* d = dst.row(y) + 3 * size_t(rc.left);
+            const uint8_t* s =
+                src ? src->row(y - b.dy + b.sy) + 3 * size_t(rc.left - b.dx + b.sx) : nullptr;
+            applyRow(op, d, s, 3 * size_t(rc.width()));
+        }
+    }
+}
+
+bool needsSource(RasterOp op)
+{
+    return op != RasterOp::Blackness && op != RasterOp::Whiteness && op != RasterOp::DstInvert;
+}
+
+} // namespace
+
+class SurfaceAccess {
+public:
+    static Bitmap& image(Surface& s) { return s.m_image; }
+    static const std::optional<Region>& clip(const Surface& s) { return s.m_clip; }
+};
+
+void bitBlt(Surface& dst, int32_t dx, int32_t dy, int32_t w, int32_t h, const Surface& src, int32_t sx,
+            int32_t sy, RasterOp op)
+{
+    if (!knownOp(op)) return;
+    if (!needsSource(op)) return patBlt(dst, dx, dy, w, h, op);
+    // A copy within one surface reads the pixels as they were before the copy.
+    if (&dst == &src) {
+        Bitmap copy = src.image();
+        blitBitmap(SurfaceAccess::image(dst), SurfaceAccess::clip(dst), Block{dx, dy, w, h, sx, sy}, &copy, op);
+        return;
+    }
+    blitBitmap(SurfaceAccess::image(dst), SurfaceAccess::clip(dst), Block{dx, dy, w, h, sx, sy}, &src.image(), op);
+}
+
+void patBlt(Surface& dst, int32_t dx, int32_t dy, int32_t w, int32_t h, RasterOp op)
+{
+    if (!knownOp(op) || needsSource(op)) return;
+    if (w < 0) {
+        dx += w;
+        w = -w;
+    }
+    if (h < 0) {
+        dy += h;
+        h = -h;
+    }
+    blitBitmap(SurfaceAccess::image(dst), SurfaceAccess::clip(dst), Block{dx, dy, w, h, 0, 0}, nullptr, op);
+}
+
+// ---- stretched copies ----
+
+namespace {
+
+// Source rectangles wider or taller than this are refused: nothing real is that large, and the
+// weight tables and sums stay small and exact below it.
+constexpr int64_t MaxSourceSpan = int64_t(1) << 22;
+
+struct Tap {
+    int32_t src;
+    uint32_t weight;
+};
+
+// Per destination index along one axis: the source indices it takes (clamped to 0..limit-1),
+// with weights for halftone.
+struct AxisMap {
+    std::vector<uint32_t> first;  // index into taps, size n + 1
+    std::vector<Tap> taps;
+    uint64_t total = 1;           // sum of the weights of one destination pixel
+};
+
+int32_t clampIndex(int64_t v, int32_t limit) { return int32_t(std::clamp<int64_t>(v, 0, limit - 1)); }
+
+AxisMap axisMap(int64_t start, int64_t S, int64_t D, int32_t limit, StretchMode mode)
+{
+    AxisMap m;
+    m.first.reserve(size_t(D) + 1);
+    for (int64_t i = 0; i < D; ++i) {
+        m.first.push_back(uint32_t(m.taps.size()));
+        if (mode == StretchMode::Halftone) {
+            const int64_t lo = i * S, hi = (i + 1) * S;  // in units of 1/D source pixel
+            for (int64_t j = lo / D; j * D < hi; ++j) {
+                int64_t overlap = std::min(hi, (j + 1) * D) - std::max(lo, j * D);
+                if (overlap > 0) m.taps.push_back(Tap{clampIndex(start + j, limit), uint32_t(overlap)});
+            }
+        } else if ((mode == StretchMode::BlackOnWhite || mode == StretchMode::WhiteOnBlack) && S > D) {
+            const int64_t lo = (i * S + D - 1) / D, hi = ((i + 1) * S + D - 1) / D;  // starts in range
+            for (int64_t j = lo; j < hi; ++j) m.taps.push_back(Tap{clampIndex(start + j, limit), 1});
+        } else {
+            m.taps.push_back(Tap{clampIndex(start + (2 * i + 1) * S / (2 * D), limit), 1});
+        }
+    }
+    m.first.push_back(uint32_t(m.taps.size()));
+    m.total = mode == StretchMode::Halftone ? uint64_t(S) : 1;
+    return m;
+}
+
+uint8_t divideRounded(uint64_t sum, uint64_t total)
+{
+    uint64_t q = sum / total, r = sum % total;
+    if (2 * r > total || (2 * r == total && (q & 1))) ++q;
+    return uint8_t(std::min<uint64_t>(q, 255));
+}
+
+// The source rectangle resampled to dw x dh (both positive), mirrored as asked.
+Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t sh, int32_t dw, int32_t dh,
+                bool mirrorX, bool mirrorY, StretchMode mode)
+{
+    Bitmap out = Bitmap::rgb24(dw, dh);
+    Bitmap s24;
+    const Bitmap* s = &src;
+    if (src.bitsPerPixel != 24) {
+        s24 = src.toRgb24();
+        s = &s24;
+    }
+    const AxisMap mx = axisMap(sx, sw, dw, s->width, mode);
+    const AxisMap my = axisMap(sy, sh, dh, s->height, mode);
+
+    if (mode == StretchMode::Halftone) {
+        // Columns first, into one row of sums per source row the destination needs.
+        std::vector<uint64_t> rowSums(size_t(dw) * 3);
+        std::vector<uint64_t> acc(size_t(dw) * 3);
+        const uint64_t total = mx.total * my.total;
+        for (int32_t i = 0; i < dh; ++i) {
+            std::fill(acc.begin(), acc.end(), 0);
+            for (uint32_t t = my.first[size_t(i)]; t < my.first[size_t(i) + 1]; ++t) {
+                const uint8_t* row = s->row(my.taps[t].src);
+                for (int32_t x = 0; x < dw; ++x) {
+                    uint64_t b = 0, g = 0, r = 0;
+                    for (uint32_t k = mx.first[size_t(x)]; k < mx.first[size_t(x) + 1]; ++k) {
+                        const uint8_t* p = row + 3 * size_t(mx.taps[k].src);
+                        b += p[0] * mx.taps[k].weight;
+                        g += p[1] * mx.taps[k].weight;
+                        r += p[2] * mx.taps[k].weight;
+                    }
+                    rowSums[3 * size_t(x)] = b;
+                    rowSums[3 * size_t(x) + 1] = g;
+                    rowSums[3 * size_t(x) + 2] = r;
+                }
+                const uint64_t wy = my.taps[t].weight;
+                for (size_t k = 0; k < acc.size(); ++k) acc[k] += wy * rowSums[k];
+            }
+            uint8_t* d = out.row(mirrorY ? dh - 1 - i : i);
+            for (int32_t x = 0; x < dw; ++x) {
+                uint8_t* p = d + 3 * size_t(mirrorX ? dw - 1 - x : x);
+                for (int c = 0; c < 3; ++c) p[c] = divideRounded(acc[3 * size_t(x) + c], total);
+            }
+        }
+        return out;
+    }
+
+    const bool andMode = mode == StretchMode::BlackOnWhite;
+    const bool orMode = mode == StretchMode::WhiteOnBlack;
+    for (int32_t i = 0; i < dh; ++i) {
+        uint8_t* d = out.row(mirrorY ? dh - 1 - i : i);
+        for (int32_t x = 0; x < dw; ++x) {
+            uint8_t acc[3] = {uint8_t(andMode ? 255 : 0), uint8_t(andMode ? 255 : 0), uint8_t(andMode ? 255 : 0)};
+            for (uint32_t t = my.first[size_t(i)]; t < my.first[size_t(i) + 1]; ++t) {
+                const uint8_t* row = s->row(my.taps[t].src);
+                for (uint32_t k = mx.first[size_t(x)]; k < mx.first[size_t(x) + 1]; ++k) {
+                    const uint8_t* p = row + 3 * size_t(mx.taps[k].src);
+                    for (int c = 0; c < 3; ++c) {
+                        if (andMode) acc[c] &= p[c];
+                        else if (orMode) acc[c] |= p[c];
+                        else acc[c] = p[c];
+                    }
+                }
+            }
+            std::memcpy(d + 3 * size_t(mirrorX ? dw - 1 - x : x), acc, 3);
+        }
+    }
+    return out;
+}
+
+// Visible part of the destination rectangle, trimmed so that the resampled block stays small
+// when most of a huge destination lies off the surface.
+struct Normalised {
+    int64_t x, w;
+    bool mirrored;
+};
+
+Normalised normalise(int64_t x, int64_t w)
+{
+    if (w < 0) return Normalised{x + w, -w, true};
+    return Normalised{x, w, false};
+}
+
+} // namespace
+
+void stretchBlt(Surface& dst, int32_t dx, int32_t dy, int32_t dw, int32_t dh, const Surface& src,
+                int32_t sx, int32_t sy, int32_t sw, int32_t sh, RasterOp op)
+{
+    if (!knownOp(op) || dw == 0 || dh == 0 || sw == 0 || sh == 0) return;
+    if (!needsSource(op)) return patBlt(dst, dx, dy, dw, dh, op);
+    const Bitmap& s = src.image();
+    if (s.isNull() || dst.image().isNull()) return;
+
+    Normalised nx = normalise(dx, dw), ny = normalise(dy, dh);
+    Normalised snx = normalise(sx, sw), sny = normalise(sy, sh);
+    if (snx.w > MaxSourceSpan || sny.w > MaxSourceSpan) return;
+    const bool mirrorX = nx.mirrored != snx.mirrored, mirrorY = ny.mirrored != sny.mirrored;
+
+    // A same-size unmirrored copy is a block copy whatever the mode.
+    if (nx.w == snx.w && ny.w == sny.w && !mirrorX && !mirrorY) {
+        Bitmap copy;
+        const Bitmap* from = &s;
+        if (&dst == &src) {
+            copy = s;
+            from = &copy;
+        }
+        blitBitmap(SurfaceAccess::image(dst), SurfaceAccess::clip(dst),
+                   Block{int32_t(nx.x), int32_t(ny.x), int32_t(nx.w), int32_t(ny.w), int32_t(snx.x), int32_t(sny.x)},
+                   from, op);
+        return;
+    }
+
+    // Resample only the destination rows and columns that lie on the surface.
+    const int64_t W = dst.image().width, H = dst.image().height;
+    const int64_t vx0 = std::max<int64_t>(nx.x, 0), vx1 = std::min<int64_t>(nx.x + nx.w, W);
+    const int64_t vy0 = std::max<int64_t>(ny.x, 0), vy1 = std::min<int64_t>(ny.x + ny.w, H);
+    if (vx1 <= vx0 || vy1 <= vy0) return;
+    Bitmap full = (nx.w * ny.w <= 4 * W * H)
+                      ? resample(s, snx.x, sny.x, snx.w, sny.w, int32_t(nx.w), int32_t(ny.w), mirrorX, mirrorY,
+                                 dst.stretchMode)
+                      : Bitmap{};
+    if (full.isNull()) {
+        // A destination far larger than the surface: resample the whole and keep what shows would
+        // waste memory, so build the visible block pixel row by row through a 1-row resample.
+        Bitmap block = Bitmap::rgb24(int32_t(vx1 - vx0), int32_t(vy1 - vy0));
+        for (int64_t y = vy0; y < vy1; ++y) {
+            for (int64_t x = vx0; x < vx1; ++x) {
+                int64_t ix = mirrorX ? nx.w - 1 - (x - nx.x) : x - nx.x;
+                int64_t iy = mirrorY ? ny.w - 1 - (y - ny.x) : y - ny.x;
+                // Nearest source pixel; a huge enlargement has no area to average.
+                int64_t jx = snx.x + (2 * ix + 1) * snx.w / (2 * nx.w);
+                int64_t jy = sny.x + (2 * iy + 1) * sny.w / (2 * ny.w);
+                block.setPixel(int32_t(x - vx0), int32_t(y - vy0),
+                               s.pixel(clampIndex(jx, s.width), clampIndex(jy, s.height)));
+            }
+        }
+        blitBitmap(SurfaceAccess::image(dst), SurfaceAccess::clip(dst),
+                   Block{int32_t(vx0), int32_t(vy0), block.width, block.height, 0, 0}, &block, op);
+        return;
+    }
+    blitBitmap(SurfaceAccess::image(dst), SurfaceAccess::clip(dst),
+               Block{int32_t(nx.x), int32_t(ny.x), full.width, full.height, 0, 0}, &full, op);
+}
+
+Bitmap stretchHalftone(const Bitmap& src, const Rect& srcRect, int32_t dw, int32_t dh)
+{
+    if (src.isNull() || dw == 0 || dh == 0 || srcRect.width() == 0 || srcRect.height() == 0) return Bitmap{};
+    Normalised sx = normalise(srcRect.left, int64_t(srcRect.right) - srcRect.left);
+    Normalised sy = normalise(srcRect.top, int64_t(srcRect.bottom) - srcRect.top);
+    if (sx.w > MaxSourceSpan || sy.w > MaxSourceSpan) return Bitmap{};
+    Normalised dx = normalise(0, dw), dy = normalise(0, dh);
+    return resample(src, sx.x, sy.x, sx.w, sy.w, int32_t(dx.w), int32_t(dy.w), dx.mirrored != sx.mirrored,
+                    dy.mirrored != sy.mirrored, StretchMode::Halftone);
+}
+
+} // namespace salon
