@@ -1,0 +1,9 @@
+// dslmake: builds a hairstyle model file from a picture and outlines; --help lists the options.
+#include "tools/commands/Commands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    return salon::tools::runDslMake(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
