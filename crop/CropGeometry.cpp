@@ -38,16 +38,17 @@ std::array<StripRect, 4> initialStrips(const PreviewFit& fit)
     }};
 }
 
-DragStep dragStrip(int strip, const StripRect& committed, int32_t startX, int32_t startY, int32_t referenceX,
-                   int32_t referenceY, int32_t x, int32_t y)
+DragStep dragStrip(int strip, const StripRect& committed, const StripRect& working, int32_t startX, int32_t startY,
+                   int32_t referenceX, int32_t referenceY, int32_t x, int32_t y)
 {
-    DragStep step{false, committed, referenceX, referenceY};
+    DragStep step{false, working, referenceX, referenceY};
     // Twips to whole pixels, truncating toward zero as the drag always has.
     const auto pixels = [](int64_t twips) { return int32_t(twips / salon::TwipsPerPixel); };
     switch (strip) {
     case LeftStrip: {
         const int64_t w = int64_t(committed.width) + pixels(int64_t(x) - startX);
         if (w >= StripThickness && w <= std::numeric_limits<int32_t>::max()) {
+            step.rect = committed;
             step.rect.width = int32_t(w);
             step.applied = true;
         }
@@ -56,6 +57,7 @@ DragStep dragStrip(int strip, const StripRect& committed, int32_t startX, int32_
     case TopStrip: {
         const int64_t h = int64_t(committed.height) + pixels(int64_t(y) - startY);
         if (h >= StripThickness && h <= std::numeric_limits<int32_t>::max()) {
+            step.rect = committed;
             step.rect.height = int32_t(h);
             step.applied = true;
         }
@@ -68,6 +70,7 @@ DragStep dragStrip(int strip, const StripRect& committed, int32_t startX, int32_
         // Only a move that is applied shifts the strip, so only then may the reference follow it;
         // otherwise the pointer would have to travel back past its start before the strip answers.
         if (w >= StripThickness && w <= std::numeric_limits<int32_t>::max()) {
+            step.rect = committed;
             step.rect.width = int32_t(w);
             step.rect.left = int32_t(int64_t(committed.left) - q);
             step.referenceX = int32_t(int64_t(startX) + delta);
@@ -80,6 +83,7 @@ DragStep dragStrip(int strip, const StripRect& committed, int32_t startX, int32_
         const int32_t q = pixels(delta);
         const int64_t h = int64_t(committed.height) + q;
         if (h >= StripThickness && h <= std::numeric_limits<int32_t>::max()) {
+            step.rect = committed;
             step.rect.height = int32_t(h);
             step.rect.top = int32_t(int64_t(committed.top) - q);
             step.referenceY = int32_t(int64_t(startY) + delta);

@@ -54,18 +54,19 @@ struct PreviewFit {
 // The four strips lying just outside the preview, each 10 pixels thick, the corners covered twice.
 [[nodiscard]] std::array<StripRect, 4> initialStrips(const PreviewFit& fit);
 
-// One pointer move of a strip drag. `committed` is the strip as it was when the button went down;
-// start and reference points are in twips. The right and bottom strips grow toward the left/top, so
+// One pointer move of a strip drag. `committed` is the strip as it was when the button went down,
+// `working` where the drag has put it so far; start and reference points are in twips. A move that
+// would make the strip thinner than 10 pixels is not applied: the strip stays where it is. The right and bottom strips grow toward the left/top, so
 // their origin moves with the pointer and the pointer's strip-relative position drifts by the same
 // amount; the reference point carries that drift from move to move.
 struct DragStep {
     bool applied = false;   // false when the strip would become thinner than 10 pixels
-    StripRect rect;         // the working rectangle after the move
+    StripRect rect;         // the working rectangle after the move (`working` when not applied)
     int32_t referenceX = 0;
     int32_t referenceY = 0;
 };
-[[nodiscard]] DragStep dragStrip(int strip, const StripRect& committed, int32_t startX, int32_t startY,
-                                 int32_t referenceX, int32_t referenceY, int32_t x, int32_t y);
+[[nodiscard]] DragStep dragStrip(int strip, const StripRect& committed, const StripRect& working, int32_t startX,
+                                 int32_t startY, int32_t referenceX, int32_t referenceY, int32_t x, int32_t y);
 
 // The part of the source picture that remains inside the strips, in source pixels.
 struct Cut {

@@ -136,7 +136,7 @@ void CutPic::Frame1_MouseMove(int Index, int Button, int Shift, float X, float Y
     const int32_t x = twips(X), y = twips(Y);
     if (x == m_drag.startX && y == m_drag.startY) return;
     const DragStep step =
-        dragStrip(Index, m_strips[Index], m_drag.startX, m_drag.startY, m_drag.refX, m_drag.refY, x, y);
+        dragStrip(Index, m_strips[Index], m_strips[Index + 4], m_drag.startX, m_drag.startY, m_drag.refX, m_drag.refY, x, y);
     m_drag.refX = step.referenceX;
     m_drag.refY = step.referenceY;
     m_strips[Index + 4] = step.rect;
