@@ -72,7 +72,7 @@ struct PrintRequest {
     std::string pdfFile;  // non-empty: print to this PDF file without asking
 };
 
-enum class Cursor { Default = 0, Arrow = 1, Cross = 2, IBeam = 3, Hourglass = 11, Hand = 99 };
+enum class Cursor { Default = 0, Arrow = 1, Cross = 2, IBeam = 3, Hourglass = 11, SizeAll = 15, Hand = 99 };
 
 class Ui {
 public:
