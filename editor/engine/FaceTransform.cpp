@@ -1,0 +1,113 @@
+// Rebuilding the face from the unchanged photo and setting it into the model.
+#include "editor/engine/FaceTransform.h"
+
+#include "editor/engine/Engine.h"
+#include "platform/Numbers.h"
+
+namespace salon {
+
+namespace {
+constexpr int32_t MinWorkSide = 30;
+} // namespace
+
+FaceState Engine::State() const { return {ScaleX, ScaleY, FaceX, FaceY, DeformH, DeformV, Mirror, Angle}; }
+
+void Engine::SetState(const FaceState& s)
+{
+    ScaleX = s.ScaleX;
+    ScaleY = s.ScaleY;
+    FaceX = s.FaceX;
+    FaceY = s.FaceY;
+    DeformH = s.DeformH;
+    DeformV = s.DeformV;
+    Mirror = s.Mirror;
+    Angle = s.Angle;
+}
+
+void Engine::RenderFace(bool force)
+{
+    const HistoryEntry& last = History[0];
+    if (!force && float(DeformH) == last[4] && float(DeformV) == last[5] && Angle == last[7]) return;
+    // Always from the loaded photo, in the fixed order mirror, turn, tilt, rotation, so that
+    // adjustments never pile up rounding losses.
+    Surface& working = Surfaces[WorkingPhoto];
+    working.setSize(PhotoW, PhotoH);
+    bitBlt(working, 0, 0, PhotoW, PhotoH, Surfaces[LoadedPhoto], 0, 0, RasterOp::SrcCopy);
+    KeepImage(WorkingPhoto);
+    if (Mirror == 1) MirrorPhoto();
+    if (DeformH != 0) DeformTurn(WorkingPhoto, DeformFactor(DeformH));
+    if (DeformV != 0) DeformTilt(WorkingPhoto, DeformFactor(DeformV));
+    if (Angle > 0.5f || Angle < -0.5f) RotatePixels(WorkingPhoto, Angle);
+    KeepImage(WorkingPhoto);
+}
+
+bool Engine::DeformTurn(int32_t index, float f)
+{
+    if (!validIndex(index) || f < 0.2f || f > 1.8f) return false;
+    PixelBuffer b = GetPixels(index);
+    if (!b.Valid || !DeformTurnPixels(b, f)) return false;
+    return PutPixels(index, b);
+}
+
+bool Engine::DeformTilt(int32_t index, float f)
+{
+    if (!validIndex(index) || f < 0.2f || f > 1.8f) return false;
+    PixelBuffer b = GetPixels(index);
+    if (!b.Valid || !DeformTiltPixels(b, f)) return false;
+    return PutPixels(index, b);
+}
+
+bool Engine::RotatePixels(int32_t index, float& angle)
+{
+    NormaliseAngle(angle);
+    if (!validIndex(index)) return false;
+    PixelBuffer b = GetPixels(index);
+    if (!b.Valid) return false;
+    return PutPixels(index, RotatedPixels(b, angle));
+}
+
+void Engine::ComposeResult()
+{
+    LastComposeDrew = false;
+    if (!FaceLoaded || ModelW < MinWorkSide || ModelH < MinWorkSide || PhotoW < MinWorkSide || PhotoH < MinWorkSide)
+        return;
+    if (!hasPhotoSize(WorkingPhoto)) return;
+    const bool intoModel = ModelLoaded && EditMode >= 2;
+    Surface& composite = Surfaces[Composite];
+    Surface& face = Surfaces[FaceLayer];
+    if (intoModel) patBlt(composite, 0, 0, ModelW, ModelH, RasterOp::Blackness);
+    patBlt(face, 0, 0, ModelW, ModelH, RasterOp::Blackness);
+
+    const int32_t SW = roundHalfEven(float(PhotoW) * ScaleX);
+    const int32_t SH = roundHalfEven(float(PhotoH) * ScaleY);
+    const int32_t oX = roundHalfEven(float(FaceX) / ScaleX);
+    const int32_t oY = roundHalfEven(float(FaceY) / ScaleY);
+    // A face moved past the left or top edge is cut there: the part of the photo that is still
+    // visible goes to the edge of the model.
+    int32_t dx, dw, sx, sw, dy, dh, sy, sh;
+    if (FaceX < 0) {
+        dx = 0, dw = SW + FaceX, sx = -oX, sw = PhotoW + oX;
+    } else {
+        dx = FaceX, dw = SW, sx = 0, sw = PhotoW;
+    }
+    if (FaceY < 0) {
+        dy = 0, dh = SH + FaceY, sy = -oY, sh = PhotoH + oY;
+    } else {
+        dy = FaceY, dh = SH, sy = 0, sh = PhotoH;
+    }
+    if (dw < 1 || dh < 1 || sw < 1 || sh < 1 || dx < 0 || dy < 0 || sx < 0 || sy < 0) return;
+
+    const Surface& photo = Surfaces[WorkingPhoto];
+    if (intoModel) stretchBlt(composite, dx, dy, dw, dh, photo, sx, sy, sw, sh, RasterOp::SrcCopy);
+    stretchBlt(face, dx, dy, dw, dh, photo, sx, sy, sw, sh, RasterOp::SrcCopy);
+    LastComposeDrew = true;
+    if (!intoModel) return;
+
+    // Face inside the cut-out, model outside: XOR the model in, black out the outside, XOR again.
+    const Surface& model = Surfaces[ModelPicture];
+    bitBlt(composite, 0, 0, ModelW, ModelH, model, 0, 0, RasterOp::SrcInvert);
+    if (OutRgn) composite.fillRegion(*OutRgn, 0);
+    bitBlt(composite, 0, 0, ModelW, ModelH, model, 0, 0, RasterOp::SrcInvert);
+}
+
+} // namespace salon
