@@ -205,6 +205,9 @@ Result<Bitmap> decodeDib(std::span<const uint8_t> d, int64_t at, int64_t pixelsA
         int64_t entries = int64_t(1) << bits;
         if (h.coloursUsed > 0 && h.coloursUsed < uint32_t(entries)) entries = h.coloursUsed;
         const int64_t entrySize = h.core ? 3 : 4;
+        // The old header has no count of colours; writers that save a short palette say so only
+        // by where the pixels start.
+        if (h.core && pixelsAt > pos) entries = std::clamp<int64_t>((pixelsAt - pos) / 3, 1, entries);
         if (pos + entries * entrySize > int64_t(d.size())) return fail("The palette is cut short.");
         for (int64_t i = 0; i < entries; ++i) {
             const uint8_t* p = d.data() + pos + i * entrySize;
@@ -522,7 +525,11 @@ std::vector<uint8_t> encodeBmp(const Bitmap& picture, bool keepDepth)
     const bool indexed = keepDepth && picture.bitsPerPixel <= 8 && !picture.isNull();
     const Bitmap src = indexed ? picture : picture.toRgb24();
     if (src.isNull()) return {};
-    const int64_t entries = indexed ? (int64_t(1) << src.bitsPerPixel) : 0;
+    int64_t entries = 0;
+    if (indexed) {
+        entries = std::min<int64_t>(int64_t(src.palette.size()), int64_t(1) << src.bitsPerPixel);
+        if (entries == 0) entries = int64_t(1) << src.bitsPerPixel;  // no palette: all black
+    }
     const int64_t offBits = 54 + 4 * entries;
     const int64_t rb = src.rowBytes();
     const int64_t fileSize = offBits + rb * src.height;
