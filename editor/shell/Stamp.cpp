@@ -110,7 +110,7 @@ void StampTool::Stamp(float X, float Y, int32_t shift, int32_t button)
     const int32_t vh = m_host.viewHeight ? m_host.viewHeight() : comp->height;
     const CompositePoint c = viewToComposite(X, Y, comp->width, comp->height, vw, vh);
 
-    if (button == RightButton) {
+    if (button == mouse::Right) {
         SampleX = c.x;
         SampleY = c.y;
         MarkTSipkaButton(3);
@@ -119,7 +119,7 @@ void StampTool::Stamp(float X, float Y, int32_t shift, int32_t button)
         ShowSample(3);
         return;
     }
-    if (button != LeftButton) return;
+    if (button != mouse::Left) return;
     if (!SampleTaken) {
         if (m_host.ui) m_host.ui->message(ResText(33), MsgButtons::Ok, MsgIcon::Information);
         return;
@@ -131,14 +131,14 @@ void StampTool::Stamp(float X, float Y, int32_t shift, int32_t button)
 
 void StampTool::TSipka_MouseUp(int32_t index, int32_t button)
 {
-    if (button != LeftButton || index < 0 || index > 3) return;
+    if (button != mouse::Left || index < 0 || index > 3) return;
     MarkTSipkaButton(index);
     ShowSample(index);
 }
 
 void StampTool::QSipka_MouseUp(int32_t index, int32_t button)
 {
-    if (button != LeftButton || index < 0 || index > 1) return;
+    if (button != mouse::Left || index < 0 || index > 1) return;
     MarkQSipkaButton(index);
 }
 

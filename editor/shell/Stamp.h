@@ -63,8 +63,11 @@ CompositePoint viewToComposite(float X, float Y, int32_t compositeW, int32_t com
 Bitmap sampleDisplay(const Bitmap& composite, int32_t sampleX, int32_t sampleY, int32_t radius, int32_t width,
                      int32_t height);
 
-// Mouse buttons and key state as the window events report them.
-enum MouseButton : int32_t { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+// Mouse buttons as the window events number them.
+namespace mouse {
+inline constexpr int32_t Left = 1;
+inline constexpr int32_t Right = 2;
+} // namespace mouse
 
 // What the stamp needs from the editor around it; the tool never sees the window.
 struct StampHost {

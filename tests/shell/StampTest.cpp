@@ -158,7 +158,7 @@ struct StampFixture : ::testing::Test {
 TEST_F(StampFixture, LeftClickWithoutSampleShowsText33AndPaintsNothing)
 {
     const Bitmap before = composite;
-    tool.Picture2_MouseDown(LeftButton, 0, 50, 50);
+    tool.Picture2_MouseDown(mouse::Left, 0, 50, 50);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, ResText(33));
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
@@ -171,7 +171,7 @@ TEST_F(StampFixture, RightClickTakesSampleAndResetsToRadius20Fine)
 {
     tool.StampSize = 1;
     tool.Coverage = 2;
-    tool.Picture2_MouseDown(RightButton, 0, 30, 40);
+    tool.Picture2_MouseDown(mouse::Right, 0, 30, 40);
     EXPECT_EQ(tool.SampleTaken, 1);
     EXPECT_EQ(tool.SampleX, 30);
     EXPECT_EQ(tool.SampleY, 40);
@@ -185,35 +185,35 @@ TEST_F(StampFixture, RightClickTakesSampleAndResetsToRadius20Fine)
 
 TEST_F(StampFixture, ClicksWithAKeyHeldRecordNoUndoStep)
 {
-    tool.Picture2_MouseDown(RightButton, 0, 20, 20);
-    tool.Picture2_MouseDown(LeftButton, 0, 60, 60);
-    tool.Picture2_MouseDown(LeftButton, 1, 62, 60);  // Shift
-    tool.Picture2_MouseDown(LeftButton, 2, 64, 60);  // Ctrl
+    tool.Picture2_MouseDown(mouse::Right, 0, 20, 20);
+    tool.Picture2_MouseDown(mouse::Left, 0, 60, 60);
+    tool.Picture2_MouseDown(mouse::Left, 1, 62, 60);  // Shift
+    tool.Picture2_MouseDown(mouse::Left, 2, 64, 60);  // Ctrl
     EXPECT_EQ(undoRecords, 2);  // the sample click and the first stroke click
     EXPECT_EQ(changes, 3);
 }
 
 TEST_F(StampFixture, DroppedSampleMakesTheStampAskAgain)
 {
-    tool.Picture2_MouseDown(RightButton, 0, 20, 20);
+    tool.Picture2_MouseDown(mouse::Right, 0, 20, 20);
     EXPECT_TRUE(tool.DropSample());
     EXPECT_FALSE(tool.DropSample());
-    tool.Picture2_MouseDown(LeftButton, 0, 60, 60);
+    tool.Picture2_MouseDown(mouse::Left, 0, 60, 60);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(StampFixture, ButtonsSetRadiusAndCoverageAndOutOfRangeCoverageCountsAsFine)
 {
-    tool.TSipka_MouseUp(2, LeftButton);
-    tool.QSipka_MouseUp(1, LeftButton);
+    tool.TSipka_MouseUp(2, mouse::Left);
+    tool.QSipka_MouseUp(1, mouse::Left);
     EXPECT_EQ(stampRadius(tool.StampSize), 16);
     EXPECT_EQ(tool.Coverage, 2);
-    tool.TSipka_MouseUp(0, RightButton);  // right clicks open help, they choose nothing
+    tool.TSipka_MouseUp(0, mouse::Right);  // right clicks open help, they choose nothing
     EXPECT_EQ(tool.StampSize, 2);
     tool.Coverage = 7;
-    tool.Picture2_MouseDown(RightButton, 0, 20, 20);
+    tool.Picture2_MouseDown(mouse::Right, 0, 20, 20);
     tool.Coverage = 7;
-    tool.Picture2_MouseDown(LeftButton, 0, 20, 20);
+    tool.Picture2_MouseDown(mouse::Left, 0, 20, 20);
     EXPECT_EQ(tool.Coverage, 1);
 }
 
