@@ -35,7 +35,7 @@ const char* const Usage =
 Result<std::string> readText(const std::filesystem::path& path)
 {
     auto bytes = readWholeFile(path, 64u << 20);
-    if (!bytes) return Error{path.string() + ": " + bytes.error()};
+    if (!bytes) return Error{bytes.error()};
     return std::string(bytes.value().begin(), bytes.value().end());
 }
 
