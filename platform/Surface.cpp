@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <vector>
 
 // Conventions of this file.
@@ -456,12 +457,32 @@ AxisMap axisMap(int64_t start, int64_t S, int64_t D, int32_t limit, StretchMode 
     return m;
 }
 
-uint8_t divideRounded(uint64_t sum, uint64_t total)
-{
-    uint64_t q = sum / total, r = sum % total;
-    if (2 * r > total || (2 * r == total && (q & 1))) ++q;
-    return uint8_t(std::min<uint64_t>(q, 255));
-}
+// sum / total rounded half to even, exactly. A division per channel would dominate a stretch, so
+// n = 2 sum + total is divided by d = 2 total through a 64-bit reciprocal m = ceil(2^64 / d),
+// which is exact while n * d < 2^64 (sums never exceed 255 * total, so total < 2^26 is enough);
+// larger totals divide. floor(n / d) rounds half up; an exact tie that lands on an odd number
+// steps back to the even one.
+class Divider {
+public:
+    explicit Divider(uint64_t total) : m_total(total), m_d(2 * total)
+    {
+        m_fast = total < (uint64_t(1) << 26);
+        if (m_fast) m_m = uint64_t(~uint64_t(0) / m_d) + 1;
+    }
+    uint8_t operator()(uint64_t sum) const
+    {
+        const uint64_t n = 2 * sum + m_total;
+        uint64_t q = m_fast ? uint64_t((UInt128(n) * m_m) >> 64) : n / m_d;
+        const uint64_t r = n - q * m_d;
+        q -= uint64_t(r == 0) & q & 1;
+        return uint8_t(q > 255 ? 255 : q);
+    }
+
+private:
+    __extension__ typedef unsigned __int128 UInt128;
+    uint64_t m_total, m_d, m_m = 0;
+    bool m_fast;
+};
 
 // The source rectangle resampled to dw x dh (both positive), mirrored as asked.
 Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t sh, int32_t dw, int32_t dh,
@@ -478,33 +499,51 @@ Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t s
     const AxisMap my = axisMap(sy, sh, dh, s->height, mode);
 
     if (mode == StretchMode::Halftone) {
-        // Columns first, into one row of sums per source row the destination needs.
-        std::vector<uint64_t> rowSums(size_t(dw) * 3);
-        std::vector<uint64_t> acc(size_t(dw) * 3);
-        const uint64_t total = mx.total * my.total;
-        for (int32_t i = 0; i < dh; ++i) {
-            std::fill(acc.begin(), acc.end(), 0);
-            for (uint32_t t = my.first[size_t(i)]; t < my.first[size_t(i) + 1]; ++t) {
-                const uint8_t* row = s->row(my.taps[t].src);
-                for (int32_t x = 0; x < dw; ++x) {
-                    uint64_t b = 0, g = 0, r = 0;
-                    for (uint32_t k = mx.first[size_t(x)]; k < mx.first[size_t(x) + 1]; ++k) {
-                        const uint8_t* p = row + 3 * size_t(mx.taps[k].src);
-                        b += p[0] * mx.taps[k].weight;
-                        g += p[1] * mx.taps[k].weight;
-                        r += p[2] * mx.taps[k].weight;
-                    }
-                    rowSums[3 * size_t(x)] = b;
-                    rowSums[3 * size_t(x) + 1] = g;
-                    rowSums[3 * size_t(x) + 2] = r;
+        // Columns first: each source row the destination needs is filtered across once and kept
+        // while destination rows still use it (the taps only ever move down the source).
+        std::deque<std::vector<uint32_t>> cache;
+        int64_t cacheStart = 0;
+        auto filterRow = [&](int32_t sy, std::vector<uint32_t>& sums) {
+            sums.resize(size_t(dw) * 3);
+            const uint8_t* row = s->row(sy);
+            for (int32_t x = 0; x < dw; ++x) {
+                uint32_t b = 0, g = 0, r = 0;
+                for (uint32_t k = mx.first[size_t(x)]; k < mx.first[size_t(x) + 1]; ++k) {
+                    const uint8_t* p = row + 3 * size_t(mx.taps[k].src);
+                    const uint32_t w = mx.taps[k].weight;
+                    b += p[0] * w;
+                    g += p[1] * w;
+                    r += p[2] * w;
                 }
+                sums[3 * size_t(x)] = b;
+                sums[3 * size_t(x) + 1] = g;
+                sums[3 * size_t(x) + 2] = r;
+            }
+        };
+        std::vector<uint64_t> acc(size_t(dw) * 3);
+        const Divider divide(mx.total * my.total);
+        for (int32_t i = 0; i < dh; ++i) {
+            const uint32_t t0 = my.first[size_t(i)], t1 = my.first[size_t(i) + 1];
+            const int64_t first = my.taps[t0].src, last = my.taps[t1 - 1].src;
+            while (!cache.empty() && cacheStart < first) {
+                cache.pop_front();
+                ++cacheStart;
+            }
+            if (cache.empty()) cacheStart = first;
+            while (cacheStart + int64_t(cache.size()) <= last) {
+                cache.emplace_back();
+                filterRow(int32_t(cacheStart + int64_t(cache.size()) - 1), cache.back());
+            }
+            std::fill(acc.begin(), acc.end(), 0);
+            for (uint32_t t = t0; t < t1; ++t) {
+                const std::vector<uint32_t>& sums = cache[size_t(my.taps[t].src - cacheStart)];
                 const uint64_t wy = my.taps[t].weight;
-                for (size_t k = 0; k < acc.size(); ++k) acc[k] += wy * rowSums[k];
+                for (size_t k = 0; k < acc.size(); ++k) acc[k] += wy * sums[k];
             }
             uint8_t* d = out.row(mirrorY ? dh - 1 - i : i);
             for (int32_t x = 0; x < dw; ++x) {
                 uint8_t* p = d + 3 * size_t(mirrorX ? dw - 1 - x : x);
-                for (int c = 0; c < 3; ++c) p[c] = divideRounded(acc[3 * size_t(x) + c], total);
+                for (int c = 0; c < 3; ++c) p[c] = divide(acc[3 * size_t(x) + c]);
             }
         }
         return out;

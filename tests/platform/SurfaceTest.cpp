@@ -339,3 +339,67 @@ TEST(Surface, LinesAndRectanglesCoverTheExpectedPixels)
     EXPECT_NE(px(thick, 6, 4), 0u);
     EXPECT_EQ(px(thick, 7, 4), 0u);
 }
+
+namespace {
+
+// Exact box-filter reference: per axis, destination pixel i covers [i*S/D, (i+1)*S/D) of the
+// source and source pixel j weighs its overlap; reads outside the source repeat the edge.
+Bitmap boxFilterReference(const Bitmap& src, int sx, int sy, int64_t sw, int64_t sh, int dw, int dh)
+{
+    auto weights = [](int64_t S, int64_t D) {
+        std::vector<std::vector<std::pair<int64_t, uint64_t>>> w(static_cast<size_t>(D));
+        for (int64_t i = 0; i < D; ++i)
+            for (int64_t j = 0; j < S; ++j) {
+                int64_t lo = std::max(i * S, j * D), hi = std::min((i + 1) * S, (j + 1) * D);
+                if (hi > lo) w[size_t(i)].push_back({j, uint64_t(hi - lo)});
+            }
+        return w;
+    };
+    const auto wx = weights(sw, dw), wy = weights(sh, dh);
+    auto clampTo = [](int64_t v, int n) { return int(std::min<int64_t>(std::max<int64_t>(v, 0), n - 1)); };
+    Bitmap out = Bitmap::rgb24(dw, dh);
+    const uint64_t total = uint64_t(sw) * uint64_t(sh);
+    for (int k = 0; k < dh; ++k)
+        for (int i = 0; i < dw; ++i)
+            for (int c = 0; c < 3; ++c) {
+                uint64_t sum = 0;
+                for (auto [l, a] : wy[size_t(k)]) {
+                    uint64_t row = 0;
+                    for (auto [j, b] : wx[size_t(i)])
+                        row += b * src.row(clampTo(sy + l, src.height))[3 * clampTo(sx + j, src.width) + c];
+                    sum += a * row;
+                }
+                uint64_t q = sum / total, r = sum % total;
+                if (2 * r > total || (2 * r == total && (q & 1))) ++q;
+                out.row(k)[3 * i + c] = uint8_t(q);
+            }
+    return out;
+}
+
+} // namespace
+
+TEST(Surface, HalftoneMatchesAnExactBoxFilterReference)
+{
+    std::mt19937 rng(99);
+    std::uniform_int_distribution<int> size(1, 23);
+    for (int round = 0; round < 60; ++round) {
+        const Surface src = pattern(size(rng), size(rng), unsigned(round));
+        const int sw = size(rng), sh = size(rng), dw = size(rng), dh = size(rng);
+        const int sx = int(rng() % 5) - 2, sy = int(rng() % 5) - 2;
+        Surface dst(dw, dh);
+        dst.stretchMode = StretchMode::Halftone;
+        stretchBlt(dst, 0, 0, dw, dh, src, sx, sy, sw, sh, RasterOp::SrcCopy);
+        ASSERT_EQ(dst.image(), boxFilterReference(src.image(), sx, sy, sw, sh, dw, dh)) << "round " << round;
+        // Mirrored copies are the same pixels in reverse order.
+        Surface mirrored(dw, dh);
+        mirrored.stretchMode = StretchMode::Halftone;
+        stretchBlt(mirrored, dw, 0, -dw, dh, src, sx, sy, sw, sh, RasterOp::SrcCopy);
+        for (int x = 0; x < dw; ++x) ASSERT_EQ(px(mirrored, x, dh - 1), px(dst, dw - 1 - x, dh - 1));
+    }
+    // Source areas of over 2^26 weight units take the long division; the result stays exact.
+    const Surface small = pattern(3, 3, 11);
+    Surface dst(2, 2);
+    dst.stretchMode = StretchMode::Halftone;
+    stretchBlt(dst, 0, 0, 2, 2, small, 0, 0, 9001, 8003, RasterOp::SrcCopy);
+    EXPECT_EQ(dst.image(), boxFilterReference(small.image(), 0, 0, 9001, 8003, 2, 2));
+}
