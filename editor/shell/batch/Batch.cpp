@@ -1,0 +1,288 @@
+// Batch rendering on the same engine code the editor uses: load the model, load the photo, set
+// the face in with a given transform state, optionally run the face-colour command and a swatch,
+// and write the composite as a 24-bit BMP.
+#include "Batch.h"
+
+#include "ConsoleUi.h"
+#include "editor/engine/Engine.h"
+#include "editor/engine/Swatches.h"
+#include "library/formats/FileBytes.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/PictureFile.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+namespace salon {
+
+namespace {
+
+constexpr int ExitFailure = 1;
+constexpr int ExitUsage = 2;
+
+struct RenderRequest {
+    std::string model, photo, out;
+    FaceState state;
+    bool scaleGiven = false, offsetGiven = false;
+    std::optional<int32_t> fit;     // 100 or 60
+    std::optional<int32_t> swatch;  // table index 0..48
+};
+
+struct UsageError {
+    std::string what;
+};
+
+bool parseInt(std::string_view s, int32_t& v)
+{
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && end == s.data() + s.size();
+}
+
+bool parseFloat(const std::string& s, float& v)
+{
+    if (s.empty()) return false;
+    char* end = nullptr;
+    v = std::strtof(s.c_str(), &end);
+    return end == s.c_str() + s.size() && std::isfinite(v);
+}
+
+template <class T, class P>
+std::pair<T, T> parsePair(const std::string& option, const std::string& value, P parse)
+{
+    const auto comma = value.find(',');
+    std::pair<T, T> out{};
+    if (comma == std::string::npos || !parse(value.substr(0, comma), out.first) ||
+        !parse(value.substr(comma + 1), out.second))
+        throw UsageError{option + " expects two numbers separated by a comma, not \"" + value + "\""};
+    return out;
+}
+
+// Options shared by --render and --demo.
+RenderRequest parseRequest(int argc, char** argv)
+{
+    RenderRequest r;
+    auto intOf = [](const std::string& s, int32_t& v) { return parseInt(s, v); };
+    auto floatOf = [](const std::string& s, float& v) { return parseFloat(s, v); };
+    for (int i = 2; i < argc; ++i) {
+        const std::string opt = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) throw UsageError{opt + " needs a value"};
+            return argv[++i];
+        };
+        if (opt == "--model") r.model = value();
+        else if (opt == "--photo") r.photo = value();
+        else if (opt == "--out") r.out = value();
+        else if (opt == "--mirror") r.state.Mirror = 1;
+        else if (opt == "--deform") {
+            auto [h, v] = parsePair<int32_t>(opt, value(), intOf);
+            if (h < -5 || h > 5 || v < -5 || v > 5) throw UsageError{"--deform levels lie in -5..5"};
+            r.state.DeformH = h;
+            r.state.DeformV = v;
+        } else if (opt == "--angle") {
+            const std::string v = value();
+            if (!parseFloat(v, r.state.Angle)) throw UsageError{"--angle expects degrees, not \"" + v + "\""};
+        } else if (opt == "--scale") {
+            auto [sx, sy] = parsePair<float>(opt, value(), floatOf);
+            if (!(sx > 0.0f) || !(sy > 0.0f)) throw UsageError{"--scale factors must be above 0"};
+            r.state.ScaleX = sx;
+            r.state.ScaleY = sy;
+            r.scaleGiven = true;
+        } else if (opt == "--offset") {
+            auto [x, y] = parsePair<int32_t>(opt, value(), intOf);
+            r.state.FaceX = x;
+            r.state.FaceY = y;
+            r.offsetGiven = true;
+        } else if (opt == "--fit") {
+            const std::string v = value();
+            int32_t level = 0;
+            if (!parseInt(v, level) || (level != 100 && level != 60)) throw UsageError{"--fit is 100 or 60"};
+            r.fit = level;
+        } else if (opt == "--swatch") {
+            const std::string v = value();
+            int32_t k = 0;
+            if (!parseInt(v, k) || k < 0 || k >= SwatchCount) throw UsageError{"--swatch is a swatch number 0..48"};
+            r.swatch = k;
+        } else {
+            throw UsageError{"unknown option " + opt};
+        }
+    }
+    return r;
+}
+
+// The face box of a demo photo ("x y w h" in the photo's pixels), kept beside it as NAME.box.
+std::optional<Rect> faceBox(const std::string& photo)
+{
+    auto native = nativePath(photo);
+    if (!native) return std::nullopt;
+    std::filesystem::path box = *native;
+    box.replace_extension(".box");
+    std::ifstream in(box);
+    int32_t x, y, w, h;
+    if (!(in >> x >> y >> w >> h) || w <= 0 || h <= 0) return std::nullopt;
+    return Rect{x, y, x + w, y + h};
+}
+
+int render(RenderRequest r, bool placeByBox, std::ostream& out, std::ostream& err)
+{
+    ConsoleUi ui(err);
+    Engine engine(ui);
+    engine.ProgramDir = programDirectory().string();
+
+    engine.ModelFile = r.model;
+    if (!engine.ModelChosen()) return ExitFailure;
+    engine.PhotoFile = r.photo;
+    if (!engine.LoadPhoto(true)) return ExitFailure;
+    engine.FaceLoaded = true;
+    engine.EditMode = 2;
+
+    if (placeByBox && engine.CutRgn) {
+        // Fit the face box to the cut-out: same width, centres on top of each other.
+        if (auto box = faceBox(r.photo); box && !r.scaleGiven) {
+            const Rect cut = engine.CutRgn->bounds();
+            const float s = float(cut.width()) / float(box->width());
+            r.state.ScaleX = r.state.ScaleY = s;
+            if (!r.offsetGiven) {
+                r.state.FaceX = engine.CutCentreX - roundHalfEven(float(box->left + box->right) / 2.0f * s);
+                r.state.FaceY = engine.CutCentreY - roundHalfEven(float(box->top + box->bottom) / 2.0f * s);
+            }
+        }
+    }
+    engine.SetState(r.state);
+    engine.RenderFace(true);
+    engine.ComposeResult();
+    engine.MaskFaceLayer();
+    engine.ShowFaceViewAndResult();
+
+    if (r.fit) engine.FaceColourCommand(*r.fit == 100 ? 0 : 1);
+    if (r.swatch) {
+        if (!engine.SwatchAllowed(*r.swatch)) {
+            err << "Swatch " << *r.swatch << " (value " << SwatchValue(*r.swatch) << ") is outside the model's colour range "
+                << engine.RangeLow << ".." << engine.RangeHigh << "\n";
+            return ExitFailure;
+        }
+        engine.SwatchClick(*r.swatch);
+    }
+
+    const Surface& composite = engine.Surfaces[Composite];
+    if (composite.width() != engine.ModelW || composite.height() != engine.ModelH) {
+        err << "No result to write\n";
+        return ExitFailure;
+    }
+    auto target = nativePath(r.out);
+    if (!target) {
+        err << "Cannot write " << r.out << "\n";
+        return ExitFailure;
+    }
+    auto saved = saveBmp(*target, composite.image());
+    if (!saved) {
+        err << saved.error() << "\n";
+        return ExitFailure;
+    }
+    out << "Wrote " << target->string() << " (" << engine.ModelW << " x " << engine.ModelH << ")\n";
+    return 0;
+}
+
+// The first model of the first category of the data drive D.
+std::optional<std::string> firstDemoModel()
+{
+    auto native = nativePath("D:\\dslob00.aob");
+    auto bytes = native ? dsl::readWholeFile(*native) : std::nullopt;
+    if (!bytes || bytes->size() < 32) return std::nullopt;
+    auto field = [&](size_t from, size_t n) {
+        std::string s(bytes->begin() + ptrdiff_t(from), bytes->begin() + ptrdiff_t(from + n));
+        const auto e = s.find_last_not_of(' ');
+        s.erase(e == std::string::npos ? 0 : e + 1);
+        const auto b = s.find_first_not_of(' ');
+        return b == std::string::npos ? std::string() : s.substr(b);
+    };
+    return "D:\\" + field(24, 4) + "\\" + field(28, 4) + "001.DSL";
+}
+
+} // namespace
+
+std::string batchHelp()
+{
+    return R"(frizet01 - the virtual hair salon editor
+
+  frizet01 / D          start the editor with D as the data drive
+  frizet01 --render --model FILE --photo FILE --out RESULT.bmp [options]
+                        set the photo's face into the model without a window and write the
+                        result (the composite, at the model's size) as a 24-bit BMP file
+      --mirror          mirror the photo left to right
+      --deform H,V      head turn H and tilt V, each -5..5
+      --angle DEG       rotation in degrees, clockwise
+      --scale SX,SY     scale of the photo into model pixels (default 1,1)
+      --offset X,Y      model position of the scaled photo's top-left corner (default 0,0)
+      --fit 100|60      match the face colour to the model at 100 % or 60 %
+      --swatch K        recolour the hair with swatch K (0..48) of the colour table
+  frizet01 --demo --out RESULT.bmp [--model FILE] [--photo FILE] [options]
+                        the first model of the data drive with the demo photo (D:\photos\face.jpg),
+                        the face placed by the photo's .box file, face colour at 100 %
+  frizet01 --contact-sheet ...
+                        not available yet
+  frizet01 --help       this text
+
+FILE arguments are native paths or Windows-style paths through the drive table
+(SALON_DRIVES="D=/srv/salon;E=/media/cdrom"). On failure the program's message is printed on
+stderr, nothing is written and the exit status is not 0.
+)";
+}
+
+bool isBatchCommand(int argc, char** argv)
+{
+    if (argc < 2) return false;
+    const std::string first = argv[1];
+    return first == "--render" || first == "--help" || first == "--contact-sheet" || first == "--demo";
+}
+
+int runBatch(int argc, char** argv) { return runBatch(argc, argv, std::cout, std::cerr); }
+
+int runBatch(int argc, char** argv, std::ostream& out, std::ostream& err)
+{
+    if (argc < 2) return ExitUsage;
+    const std::string command = argv[1];
+    if (command == "--help") {
+        out << batchHelp();
+        return 0;
+    }
+    if (command == "--contact-sheet") {
+        err << "--contact-sheet: not available yet\n";
+        return ExitUsage;
+    }
+    try {
+        RenderRequest r = parseRequest(argc, argv);
+        if (command == "--demo") {
+            if (r.out.empty()) throw UsageError{"--demo needs --out RESULT.bmp"};
+            if (r.model.empty()) {
+                auto first = firstDemoModel();
+                if (!first) {
+                    err << "Soubor neexistuje\n";
+                    return ExitFailure;
+                }
+                r.model = *first;
+            }
+            if (r.photo.empty()) r.photo = "D:\\photos\\face.jpg";
+            if (!r.fit) r.fit = 100;
+            return render(r, true, out, err);
+        }
+        if (r.model.empty() || r.photo.empty() || r.out.empty())
+            throw UsageError{"--render needs --model FILE, --photo FILE and --out RESULT.bmp"};
+        return render(r, false, out, err);
+    } catch (const UsageError& e) {
+        err << "frizet01: " << e.what << " (see frizet01 --help)\n";
+        return ExitUsage;
+    } catch (const std::exception& e) {
+        err << "frizet01: " << e.what() << "\n";
+        return ExitFailure;
+    }
+}
+
+} // namespace salon
