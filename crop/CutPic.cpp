@@ -35,9 +35,9 @@ void place(Control& c, const StripRect& r)
 CutPic::CutPic()
 {
     // The dialog's own layout: help text and buttons left of the fixed preview area.
-    m_form.Label1.Left = 12;
+    m_form.Label1.Left = 8;
     m_form.Label1.Top = 12;
-    m_form.Label1.Width = 224;
+    m_form.Label1.Width = 228;
     m_form.Label1.Height = 326;
     m_form.Command1[0].Left = 14;
     m_form.Command1[1].Left = 126;
