@@ -33,6 +33,7 @@ struct ImageButton : Control {
 // A picture box bound to a surface of the engine's table (or -1 when it owns none).
 struct PictureBox : Control {
     int surface = -1;
+    Bitmap picture;  // what the box shows when it has no surface
     Cursor MousePointer = Cursor::Default;
 };
 

@@ -1,0 +1,26 @@
+#include "editor/shell/EngineAdapter.h"
+
+namespace salon {
+
+void EngineAdapter::setViewFrame(int32_t width, int32_t height)
+{
+    e.FrameW = width;
+    e.FrameH = height;
+    e.ResultViewLeft = rightFrameLeft;
+}
+
+void EngineAdapter::RebuildResult()
+{
+    e.ComposeResult();
+    e.MaskFaceLayer();
+    e.ShowFaceViewAndResult();
+}
+
+void EngineAdapter::MirrorFace()
+{
+    e.Angle = -e.Angle;
+    e.Mirror = e.Mirror ? 0 : 1;
+    e.MirrorPhoto();
+}
+
+} // namespace salon

@@ -1,0 +1,400 @@
+// The main window's command panel and keys, over a recording engine.
+#include "RecordingEngine.h"
+
+#include "editor/shell/ButtonFaces.h"
+#include "editor/shell/WaitAnimation.h"
+
+#include <gtest/gtest.h>
+
+namespace salon::test {
+namespace {
+
+struct PanelTest : ::testing::Test, EditorFixture {};
+
+TEST_F(PanelTest, StartsInModeOneWithOnlyTheFileCommandsAvailable)
+{
+    EXPECT_EQ(engine.editMode, 1);
+    EXPECT_EQ(engine.cutX, 256);
+    EXPECT_EQ(engine.cutY, 280);
+    EXPECT_TRUE(editor.form.Timer2.Enabled);
+    EXPECT_FALSE(editor.form.Timer1.Enabled);
+    EXPECT_EQ(editor.form.Funkce[4].ToolTipText, " Nástroj < RAZÍTKO > pro retušování ");
+    for (int i = 0; i < 16; ++i) {
+        const bool available = i == 0 || i == 1 || i == 6 || i == 7 || i == 9 || i == 15;
+        EXPECT_EQ(editor.form.Funkce[i].Enabled, available) << i;
+        // Redo, help and open keep their face either way.
+        const bool ownFace = available || i == 6 || i == 7 || i == 9;
+        EXPECT_EQ(editor.form.Funkce[i].Picture, ownFace ? 10 + i : 70 + i) << i;
+        EXPECT_EQ(editor.PanelState[size_t(i)], editor.form.Funkce[i].Picture) << i;
+    }
+    loadBoth();
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_TRUE(editor.form.Funkce[i].Enabled) << i;
+        EXPECT_EQ(editor.form.Funkce[i].Picture, 10 + i);
+    }
+}
+
+TEST_F(PanelTest, ATooNarrowWorkAreaSaysSoAndEnds)
+{
+    editor.workArea = {0, 0, 10499, 9000};
+    ui.messages.clear();
+    EXPECT_FALSE(editor.InitMainWindow());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.find(" ! Musíte zvětšit rozlišení obrazovky !"), 0u);
+    EXPECT_EQ(ui.messages[0].title, "");
+}
+
+TEST_F(PanelTest, EscAndF5WaitForAModelAndAPhoto)
+{
+    for (auto [model, face] : {std::pair{false, false}, {true, false}, {false, true}}) {
+        engine.modelLoaded = model, engine.faceLoaded = face;
+        editor.Form_KeyDown(116, 0);
+        EXPECT_EQ(editor.form.BackColor, EditorBackColour);
+        EXPECT_FALSE(editor.form.Picture3[0].Visible);
+    }
+    loadBoth();
+    editor.Form_KeyDown(116, 0);
+    EXPECT_EQ(editor.form.BackColor, 0u);
+    EXPECT_TRUE(editor.form.Picture3[0].Visible);
+    EXPECT_FALSE(editor.form.Picture1.Visible);
+    EXPECT_FALSE(editor.form.Funkce[3].Visible);
+    EXPECT_FALSE(engine.surfaces[5].autoRedraw);
+    editor.Form_KeyDown(27, 1);
+    EXPECT_EQ(editor.form.BackColor, EditorBackColour);
+    EXPECT_TRUE(editor.form.Picture1.Visible && editor.form.Picture2.Visible);
+    EXPECT_TRUE(editor.form.Funkce[3].Visible);
+    EXPECT_TRUE(engine.surfaces[5].autoRedraw);
+
+    // F1 and Backspace act whatever is loaded.
+    engine.modelLoaded = engine.faceLoaded = false;
+    editor.Form_KeyDown(112, 0);
+    EXPECT_EQ(hints, std::vector<int32_t>{7});
+    EXPECT_EQ(host.helps, 1);
+    editor.Form_KeyDown(8, 0);
+    EXPECT_EQ(engine.undoOps, std::vector<int32_t>{1});
+}
+
+TEST_F(PanelTest, ModeButtonsSelectTheirModesAndSubPanels)
+{
+    loadBoth();
+    const struct { int button; int32_t mode; } cases[] = {{2, 4}, {3, 5}, {4, 6}, {10, 9}, {11, 10}, {13, 12}, {14, 13}};
+    for (auto c : cases) {
+        engine.editMode = 2;  // no result on screen: no question
+        click(c.button);
+        EXPECT_EQ(engine.editMode, c.mode) << c.button;
+        EXPECT_EQ(pressedButton(), c.button);
+    }
+    EXPECT_EQ(host.questions, 0);
+
+    engine.editMode = 2;
+    click(2);
+    EXPECT_TRUE(editor.form.OblImg[0].Visible && editor.form.OblImg[1].Visible);
+    EXPECT_FALSE(editor.form.Sipka[0].Visible);
+    engine.editMode = 2;
+    click(11);
+    EXPECT_FALSE(editor.form.OblImg[0].Visible);
+    EXPECT_EQ(editor.form.Picture1.MousePointer, Cursor::SizeAll);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(editor.form.Sipka[i].Visible && editor.form.SSipka[i].Visible) << i;
+    EXPECT_FALSE(editor.form.Sipka[4].Visible);
+    EXPECT_EQ(editor.form.Sipka[0].ToolTipText, " Posuv obličeje nahoru - jemně ");
+    EXPECT_EQ(editor.form.SSipka[3].ToolTipText, " Posuv obličeje doprava - hrubě ");
+    EXPECT_EQ(editor.form.Tlac[0].ToolTipText, ResText(40));
+    click(13);  // deformation: fine arrows only
+    EXPECT_TRUE(editor.form.Sipka[3].Visible);
+    EXPECT_FALSE(editor.form.SSipka[0].Visible);
+    click(14);
+    EXPECT_EQ(editor.form.Picture1.MousePointer, Cursor::Cross);
+    EXPECT_TRUE(editor.form.Sipka[4].Visible && editor.form.SSipka[5].Visible);
+    EXPECT_FALSE(editor.form.Sipka[0].Visible);
+    click(4);
+    EXPECT_EQ(editor.form.Picture2.MousePointer, Cursor::Cross);
+    EXPECT_EQ(editor.form.Picture1.MousePointer, Cursor::Default);
+    EXPECT_TRUE(editor.form.PicStopa.Visible && editor.form.TSipka[3].Visible && editor.form.QSipka[1].Visible);
+}
+
+TEST_F(PanelTest, MirrorRecordsOneStepAndLeavesNoButtonPressed)
+{
+    loadBoth();
+    engine.angle = 12;
+    click(12);
+    EXPECT_EQ(engine.editMode, 2);
+    EXPECT_EQ(engine.mirrors, 1);
+    EXPECT_EQ(engine.angle, -12);
+    EXPECT_EQ(engine.undoOps, std::vector<int32_t>{0});
+    EXPECT_EQ(pressedButton(), -1);
+}
+
+TEST_F(PanelTest, CategoryWithoutRecolouringDisablesHairColour)
+{
+    loadBoth();
+    editor.catalogue = std::make_unique<CatalogueForm>(ui, "D", std::vector<Category>{});
+    editor.catalogue->colourAllowed = false;
+    editor.ShowPanel(2);
+    EXPECT_FALSE(editor.form.Funkce[3].Enabled);
+    EXPECT_EQ(editor.form.Funkce[3].Picture, 73);
+    editor.catalogue->colourAllowed = true;
+    editor.ShowPanel(2);
+    EXPECT_TRUE(editor.form.Funkce[3].Enabled);
+    EXPECT_EQ(editor.form.Funkce[3].Picture, 13);
+}
+
+// The question before a face edit discards a fit: each path of the three buttons.
+struct ModeChangeQuestion : PanelTest {
+    void fitted()
+    {
+        loadBoth();
+        click(2);  // fit mode, Funkce(2) pressed
+        ASSERT_EQ(engine.editMode, 4);
+        engine.rebuilds = 0;
+    }
+};
+
+TEST_F(ModeChangeQuestion, NoKeepsTheFitAndItsPressedButton)
+{
+    fitted();
+    host.answers = {'n'};
+    click(10);
+    EXPECT_EQ(host.questions, 1);
+    EXPECT_EQ(engine.editMode, 4);
+    EXPECT_EQ(pressedButton(), 2);
+    EXPECT_EQ(engine.rebuilds, 0);
+    EXPECT_TRUE(editor.form.OblImg[0].Visible);
+    EXPECT_EQ(editor.DontAsk, 0);
+}
+
+TEST_F(ModeChangeQuestion, YesRebuildsAndEntersTheMode)
+{
+    fitted();
+    host.answers = {'y'};
+    click(10);
+    EXPECT_EQ(engine.editMode, 9);
+    EXPECT_EQ(engine.rebuilds, 1);
+    EXPECT_EQ(pressedButton(), 10);
+    // Asked again next time.
+    click(2);
+    host.answers = {'y'};
+    click(11);
+    EXPECT_EQ(host.questions, 2);
+}
+
+TEST_F(ModeChangeQuestion, ThirdButtonThenYesRebuildsAndNeverAsksAgain)
+{
+    fitted();
+    host.answers = {'t'};
+    click(10);
+    EXPECT_EQ(editor.form3.Command1.Caption, ResText(164));
+    EXPECT_EQ(engine.editMode, 9);
+    EXPECT_EQ(engine.rebuilds, 1);
+    EXPECT_EQ(editor.DontAsk, 1);
+    click(2);
+    click(11);
+    EXPECT_EQ(host.questions, 1);
+    EXPECT_EQ(engine.editMode, 10);
+}
+
+TEST_F(ModeChangeQuestion, ThirdButtonThenNoProceedsWithoutRebuilding)
+{
+    fitted();
+    host.answers = {'u'};
+    click(14);
+    EXPECT_EQ(engine.editMode, 13);
+    EXPECT_EQ(engine.rebuilds, 0);
+    EXPECT_EQ(editor.DontAsk, 1);
+    click(3);
+    click(10);
+    EXPECT_EQ(host.questions, 1);
+    EXPECT_EQ(engine.editMode, 9);
+}
+
+TEST_F(ModeChangeQuestion, CaptionsAndTooltipsOfTheQuestion)
+{
+    fitted();
+    host.answers = {'n'};
+    click(13);
+    EXPECT_EQ(editor.form3.Command3.Caption, " Ano ");
+    EXPECT_EQ(editor.form3.Command2.Caption, " Ne ");
+    EXPECT_EQ(editor.form3.Command1.Caption, " Tuto zprávu již nezobrazovat ");
+    EXPECT_EQ(editor.form3.Command2.ToolTipText, ResText(166));
+}
+
+TEST_F(PanelTest, RightClicksShowHelpAndChangeNoMode)
+{
+    loadBoth();
+    click(11);
+    ASSERT_EQ(engine.editMode, 10);
+    hints.clear();
+    // Exit, redo, help and undo leave the mode button's look alone; the others release it.
+    for (int i : {0, 6, 7, 15}) {
+        click(i, RightButton);
+        EXPECT_EQ(pressedButton(), 11) << i;
+        EXPECT_EQ(hints.back(), i);
+    }
+    for (int i : {1, 2, 3, 4, 5, 8, 9, 10, 12, 13, 14}) {
+        click(i, RightButton);
+        EXPECT_EQ(engine.editMode, 10) << i;
+        EXPECT_EQ(pressedButton(), -1) << i;
+        EXPECT_EQ(hints.back(), i);
+    }
+    EXPECT_EQ(host.catalogues, 0);
+    EXPECT_EQ(host.ends, 0);
+    EXPECT_TRUE(engine.undoOps.empty());
+    EXPECT_EQ(engine.mirrors, 0);
+}
+
+TEST_F(PanelTest, UndoAndRedoAreIgnoredInHairColourMode)
+{
+    loadBoth();
+    click(3);
+    ASSERT_EQ(engine.editMode, 5);
+    click(15);
+    click(6);
+    EXPECT_TRUE(engine.undoOps.empty());
+    EXPECT_EQ(pressedButton(), 3);
+    click(15, RightButton);  // the right-click help is ignored too
+    EXPECT_TRUE(hints.empty());
+    host.answers = {'y'};
+    click(11);
+    click(15);
+    click(6);
+    EXPECT_EQ(engine.undoOps, (std::vector<int32_t>{1, 10}));
+}
+
+TEST_F(PanelTest, ExitAsksAndCancelChangesNothing)
+{
+    loadBoth();
+    click(11);
+    ui.messageAnswers = {MsgAnswer::Cancel};
+    click(0);
+    EXPECT_EQ(host.ends, 0);
+    EXPECT_EQ(ui.messages.back().text, "Opravdu chcete skončit ? ");
+    EXPECT_EQ(ui.messages.back().buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(editor.form.Funkce[0].BorderStyle, 0);
+    EXPECT_EQ(engine.editMode, 10);
+    EXPECT_EQ(pressedButton(), 11);
+    ui.messageAnswers = {MsgAnswer::Ok};
+    click(0);
+    EXPECT_EQ(host.ends, 1);
+
+    // The close box asks the same; a close by the program asks nothing.
+    ui.messageAnswers = {MsgAnswer::Cancel};
+    EXPECT_FALSE(editor.Form_QueryUnload(0));
+    const size_t asked = ui.messages.size();
+    EXPECT_TRUE(editor.Form_QueryUnload(1));
+    EXPECT_EQ(ui.messages.size(), asked);
+}
+
+TEST_F(PanelTest, CommandClickDropsTheStampSampleAndThePalette)
+{
+    loadBoth();
+    editor.SampleTaken = true;
+    editor.PaletteOpen = 1;
+    editor.form.Vzornik[0].Visible = true;
+    editor.form.HScroll1.Visible = true;
+    click(11);
+    EXPECT_FALSE(editor.SampleTaken);
+    EXPECT_EQ(editor.PaletteOpen, 0);
+    EXPECT_FALSE(editor.form.Vzornik[0].Visible);
+    EXPECT_FALSE(editor.form.HScroll1.Visible);
+}
+
+TEST_F(PanelTest, ChoosingAModelRevealsTheRightPictureOnlyWhenItLoaded)
+{
+    editor.catalogue = std::make_unique<CatalogueForm>(ui, "Q", std::vector<Category>{{"A", "DS1", "HA"}});
+    host.onCatalogue = [](CatalogueForm& f) {
+        f.chosenModel = "Q:\\DS1\\HA001.DSL";
+        f.Visible = false;
+    };
+    engine.modelLoads = false;
+    click(1);
+    EXPECT_EQ(host.catalogues, 1);
+    EXPECT_EQ(engine.modelFile, "Q:\\DS1\\HA001.DSL");
+    EXPECT_FALSE(engine.modelLoaded);
+    EXPECT_FALSE(editor.form.Picture2.Visible);
+    EXPECT_TRUE(editor.form.Image1[1].Visible);
+    EXPECT_EQ(engine.editMode, 1);
+
+    engine.modelLoads = true;
+    click(1);
+    EXPECT_TRUE(engine.modelLoaded);
+    EXPECT_TRUE(editor.form.Picture2.Visible);
+    EXPECT_FALSE(editor.form.Image1[1].Visible);
+    EXPECT_EQ(engine.editMode, 1);
+    EXPECT_EQ(engine.rebuilds, 0);
+
+    // Cancel keeps the model and the mode.
+    host.onCatalogue = nullptr;
+    engine.faceLoaded = true;
+    engine.editMode = 10;
+    click(1);
+    EXPECT_EQ(engine.editMode, 10);
+
+    host.onCatalogue = [](CatalogueForm& f) {
+        f.chosenModel = "Q:\\DS1\\HA002.DSL";
+        f.Visible = false;
+    };
+    click(1);
+    EXPECT_EQ(engine.editMode, 2);
+    EXPECT_EQ(engine.rebuilds, 1);
+}
+
+TEST_F(PanelTest, OpeningAPhotoThatFailsKeepsTheWaitingImage)
+{
+    engine.photoLoads = false;
+    click(9);
+    EXPECT_FALSE(engine.faceLoaded);
+    EXPECT_FALSE(editor.form.Picture1.Visible);
+    EXPECT_TRUE(editor.form.Image1[0].Visible);
+    engine.photoLoads = true;
+    click(9);
+    EXPECT_TRUE(engine.faceLoaded);
+    EXPECT_TRUE(editor.form.Picture1.Visible);
+    EXPECT_EQ(engine.editMode, 1);
+}
+
+TEST(WaitAnimation, FirstAndSeventhTicksShowTheSamePictures)
+{
+    uint8_t counter = 0;
+    std::vector<WaitFrame> frames;
+    for (int tick = 0; tick < 13; ++tick)
+        frames.push_back(nextWaitFrame(counter));
+    const int32_t lefts[6] = {16, 0, 0, 17, 0, 0};
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(frames[size_t(k)].left, lefts[k]) << k;
+        EXPECT_EQ(frames[size_t(k)].right, 10 + k) << k;
+        EXPECT_EQ(frames[size_t(k + 6)].left, frames[size_t(k)].left);
+        EXPECT_EQ(frames[size_t(k + 6)].right, frames[size_t(k)].right);
+    }
+    EXPECT_EQ(counter, 1);
+}
+
+TEST_F(PanelTest, WaitingImagesAnimateUntilBothPicturesHaveContent)
+{
+    std::vector<int32_t> asked;
+    editor.resourceBitmap = [&](int32_t id) {
+        asked.push_back(id);
+        return Bitmap::rgb24(4, 4);
+    };
+    editor.Timer2_Timer();
+    EXPECT_EQ(asked, (std::vector<int32_t>{16, 10}));
+    // A model alone: the right picture shows, the left image keeps animating.
+    engine.modelLoaded = true;
+    editor.Makovice(0);
+    EXPECT_TRUE(editor.form.Picture2.Visible);
+    EXPECT_FALSE(editor.form.Image1[1].Visible);
+    EXPECT_TRUE(editor.form.Image1[0].Visible);
+    EXPECT_TRUE(editor.form.Timer2.Enabled);
+    for (int k = 0; k < 3; ++k)
+        editor.Timer2_Timer();
+    EXPECT_EQ(asked.back(), 13);
+    EXPECT_EQ(asked[asked.size() - 2], 17);
+    engine.faceLoaded = true;
+    editor.Makovice(1);
+    EXPECT_FALSE(editor.form.Timer2.Enabled);
+    EXPECT_TRUE(editor.form.Picture1.Visible);
+    EXPECT_TRUE(editor.form.Image1[0].picture.isNull());
+    EXPECT_EQ(editor.form.Image1[0].Width, 5);
+}
+
+} // namespace
+} // namespace salon::test
