@@ -253,3 +253,32 @@ TEST_F(FaceOnModel, CompositeShowsTheFaceInsideTheCutOutAndTheModelOutside)
     EXPECT_EQ(packRgb(200, 5, 5), c.pixel(5, 5));       // the model's picture 1
     EXPECT_EQ(packRgb(200, 45, 45), c.pixel(45, 45));
 }
+
+TEST_F(FaceOnModel, CompositeIsTheFaceLayerThroughTheCutOutPixelForPixel)
+{
+    dsl::Model m = makeModel(90, 80, {10, 10, 70, 70});
+    m.set1 = {{4, 4}, {{10, 10}, {70, 10}, {70, 70}, {10, 70}, {30, 30}, {50, 25}, {45, 50}, {25, 45}}};  // a ring
+    engine.ModelFile = writeModel("ring.dsl", m);
+    ASSERT_TRUE(engine.LoadModel());
+    engine.PhotoFile = writePhoto("p.bmp", makePhoto(40, 50));
+    ASSERT_TRUE(engine.LoadPhoto(true));
+    engine.FaceLoaded = true;
+    engine.EditMode = 2;
+    engine.ScaleX = 1.7f;
+    engine.ScaleY = 1.3f;
+    engine.FaceX = -9;
+    engine.FaceY = 4;
+    engine.ComposeResult();
+    const Bitmap& composite = engine.Surfaces[5].image();
+    const Bitmap& face = engine.Surfaces[6].image();
+    const Bitmap& model = engine.Surfaces[2].image();
+    int inside = 0;
+    for (int32_t y = 0; y < 80; ++y)
+        for (int32_t x = 0; x < 90; ++x) {
+            const bool cut = engine.CutRgn->contains(x, y);
+            inside += cut;
+            ASSERT_EQ(cut ? face.pixel(x, y) : model.pixel(x, y), composite.pixel(x, y)) << x << "," << y;
+        }
+    EXPECT_GT(inside, 2000);
+    EXPECT_FALSE(engine.CutRgn->contains(40, 40));  // the hole of the ring shows the model
+}
