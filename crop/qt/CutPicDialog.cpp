@@ -206,10 +206,12 @@ private:
     static void ensureApplication()
     {
         if (QCoreApplication::instance()) return;
+        // Never destroyed: a QApplication torn down among the exit-time destructors crashes in Qt.
         static int argc = 1;
         static char name[] = "trimlet";
         static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
+        static QApplication* app = new QApplication(argc, argv);
+        (void)app;
     }
 };
 
