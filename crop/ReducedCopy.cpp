@@ -12,7 +12,7 @@ std::filesystem::path userCacheDirectory()
 {
     if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg) {
         std::filesystem::path p(xdg);
-        // The base directory specification says relative values are to be ignored.
+        // XDG says a relative value is invalid and must be ignored.
         if (p.is_absolute()) return p / "salon";
     }
     if (const char* home = std::getenv("HOME"); home && *home) return std::filesystem::path(home) / ".cache" / "salon";
