@@ -158,6 +158,20 @@ TEST_F(CutPicTest, DraggedStripsCutTheSourceAtTheirScale)
     }
 }
 
+TEST_F(CutPicTest, APhotoThatAlreadyFitsIsWrittenAtItsOwnSize)
+{
+    // Shown at 0.9 (270 x 360), written back at 300 x 400: the preview scale does not leak into the copy.
+    const std::string photo = writeJpeg("small1.jpg", bandedPhoto(300, 400));
+    ASSERT_EQ(run(photo, (dir / "small-.bmp").string(), [](CutPic& d) {
+        EXPECT_EQ(d.form().Picture1.Width, 270);
+        clickOk(d);
+    }), 1);
+    auto out = salon::loadPicture(dir / "small-.bmp");
+    ASSERT_TRUE(out.ok());
+    EXPECT_EQ(out.value().width, 300);
+    EXPECT_EQ(out.value().height, 400);
+}
+
 TEST_F(CutPicTest, CancelWritesNothing)
 {
     const std::string photo = writeJpeg("photo1.jpg", bandedPhoto(1000, 800));
