@@ -275,8 +275,10 @@ private:
             QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
             const uchar* wrow = m_faceWeight.constScanLine(y);
             double sy = SrcHairline + (y - FaceTop) / FaceScale;
+            // Her own fringe lies just below the hairline: leave the forehead's top to the skin.
+            double top = smoothstep(SrcHairline + 3, SrcHairline + 10, sy);
             for (int x = 0; x < Width; ++x) {
-                double w = wrow[x] / 255.0;
+                double w = wrow[x] / 255.0 * top;
                 if (w <= 0) continue;
                 double sx = SrcFaceCx + (x - FaceCx) / FaceScale;
                 QColor s = sample(sx, sy);
@@ -327,7 +329,9 @@ private:
         const double hcx = FaceCx, hcy = 200, hrx = 125, hry = 150;
         double nx = (pos.x() - hcx) / hrx;
         double ny = pos.y() < hcy ? (pos.y() - hcy) / hry : 0.0;
-        if (pos.y() >= hcy) nx = (pos.x() - hcx) / 190.0;
+        // Below the head the hair hangs as a wider cylinder; blend into it, no seam.
+        double k = smoothstep(hcy, hcy + 120, pos.y());
+        nx = nx * (1 - k) + (pos.x() - hcx) / 190.0 * k;
         double r2 = std::min(nx * nx + ny * ny, 0.98);
         V3 n{nx, ny, std::sqrt(1 - r2)};
         double tl = std::hypot(tangent.x(), tangent.y());

@@ -1,0 +1,60 @@
+#pragma once
+// A contact sheet of a catalogue: the same face photo set into every model of a category through
+// the salon engine, as the editor would show it after the face-colour command at 100 %.
+//
+// The face is placed from a face box in the photo (hairline to chin, cheek to cheek, photo
+// pixels): it is scaled evenly so that its height fills the model's cut-out, centred across it and
+// put at its top. The box comes from the command line or from "<photo>.box" beside the photo
+// ("x y w h"); without either, the middle of the photo is taken as the face.
+#include "platform/Bitmap.h"
+#include "platform/Result.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace salon {
+
+struct FaceBox {
+    int32_t x = 0, y = 0, w = 0, h = 0;
+};
+
+struct CatalogueCategory {
+    std::string name, dir, prefix;  // trimmed, as the editor trims them
+    int32_t count = 0;              // models in the contents file
+};
+
+struct SheetCell {
+    std::string title;  // the model's name, else its file name
+    Bitmap picture;     // the result; null when it failed
+    std::string error;
+};
+
+// The categories of a data drive: the category list and each contents file's item count.
+Result<std::vector<CatalogueCategory>> readCatalogue(char drive);
+// "D:\DS1\DA007.DSL"
+std::string catalogueModelPath(char drive, const CatalogueCategory& category, int32_t item);
+
+// The face box for a photo: "<photo without extension>.box", else a guess from the photo's size.
+FaceBox faceBoxFor(const std::filesystem::path& photo, int32_t photoW, int32_t photoH);
+
+// A photo the editor accepts (at most 360 x 480): the photo itself, or a reduced BMP copy written
+// to `scratch` with the face box scaled along.
+struct PreparedPhoto {
+    std::filesystem::path path;
+    FaceBox face;
+};
+Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const FaceBox* face,
+                                   const std::filesystem::path& scratch);
+
+// Loads the model and the photo into a fresh engine, places the face and runs the face-colour
+// command (button 0). `withFace` false gives the bare model for looking at the cut-out.
+Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedPhoto& photo, bool withFace = true);
+
+// --contact-sheet CATEGORY|all --photo FILE --out FILE.png [--face X,Y,W,H] [--drive D]
+//                [--columns N] [--bare]
+// Returns the exit code: 0 written, 1 failed, 2 bad usage. Implemented with Qt (labels, PNG).
+int runContactSheet(int argc, char** argv);
+
+} // namespace salon
