@@ -118,6 +118,9 @@ void NormaliseAngle(float& angle)
         angle = 0.0f;
         return;
     }
+    // Far from zero a float step of 360 no longer changes the value and the loops below would
+    // never end; bring such angles near the range first.
+    if (std::fabs(angle) > 1.0e6f) angle = std::fmod(angle, 360.0f);
     while (angle < 0.0f) angle += 360.0f;
     while (angle > 360.0f) angle -= 360.0f;
 }

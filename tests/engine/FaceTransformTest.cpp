@@ -102,7 +102,8 @@ TEST(FaceTransform, AnglesAreNormalisedIntoZeroTo360)
 {
     struct Case {
         float in, out;
-    } cases[] = {{-0.6f, 359.4f}, {0.4f, 0.4f}, {360.0f, 360.0f}, {725.0f, 5.0f}, {-720.0f, 0.0f}};
+    } cases[] = {{-0.6f, 359.4f}, {0.4f, 0.4f}, {360.0f, 360.0f}, {725.0f, 5.0f}, {-720.0f, 0.0f},
+                 {1.0e30f, std::fmod(1.0e30f, 360.0f)}, {NAN, 0.0f}};
     for (const Case& c : cases) {
         float a = c.in;
         NormaliseAngle(a);

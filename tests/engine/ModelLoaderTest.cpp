@@ -85,6 +85,8 @@ TEST_F(Loading, AFailedLoadKeepsThePreviousModelWhole)
     writeBytes(dir / "cut.dsl", bytes);
     engine.ModelFile = file("cut.dsl");
     EXPECT_FALSE(engine.LoadModel());
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ("Nejedná se o správný typ souboru", ui.messages[0].text);
     EXPECT_EQ(50, engine.ModelW);
     EXPECT_EQ(50, engine.Model1Buffer.Width);
     EXPECT_EQ(mask1, engine.Mask1);
