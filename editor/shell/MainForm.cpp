@@ -20,6 +20,10 @@ Editor::Editor(EngineLink& engine, Ui& ui, EditorHost& host) : m_engine(engine),
         form.Picture3[k].Visible = false;
     }
     form.PicStopa.surface = 8;
+    form.PicStopa.Visible = false;
+    for (auto& v : form.Vzornik)
+        v.Visible = false;
+    form.HScroll1.Visible = false;
     form.Picture1.Visible = false;
     form.Picture2.Visible = false;
     form.Timer1 = {50, false};

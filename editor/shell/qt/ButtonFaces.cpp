@@ -174,8 +174,26 @@ void gPrint(QPainter& p)
     p.drawLine(QPointF(38, 76), QPointF(56, 76));
 }
 
-void gRedo(QPainter& p) { curvedArrow(p, true, 200, 250); }
-void gUndo(QPainter& p) { curvedArrow(p, false, -20, 250); }
+// A hook-shaped arrow: over the top and down, head on the right (redo) or the left (undo).
+void hookArrow(QPainter& p, bool right)
+{
+    p.save();
+    if (!right) {
+        p.translate(100, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath path;
+    path.moveTo(22, 80);
+    path.lineTo(22, 56);
+    path.cubicTo(22, 22, 72, 18, 76, 50);
+    p.setPen(glyphPen(10));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    arrowHead(p, QPointF(77, 74), 90, 26);
+    p.restore();
+}
+void gRedo(QPainter& p) { hookArrow(p, true); }
+void gUndo(QPainter& p) { hookArrow(p, false); }
 
 void gHelp(QPainter& p)
 {
@@ -270,19 +288,27 @@ void gDeform(QPainter& p)
     straightArrow(p, QPointF(26, 94), QPointF(8, 94), 10, 4);
 }
 
+void drawRotation(QPainter& p, bool clockwise, bool coarse);
+
 void gRotate(QPainter& p)
 {
-    faceOutline(p, QRectF(36, 34, 28, 34), false);
-    curvedArrow(p, true, 100, 280);
+    drawRotation(p, true, false);
+    p.save();
+    p.translate(50, 50);
+    p.rotate(20);
+    p.setPen(glyphPen(5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(-11, -15, 22, 30));
+    p.restore();
 }
 
 // --- Sub-panel faces ------------------------------------------------------------------------------
 
 void coarseMarks(QPainter& p, qreal angleDeg)
 {
-    // A second, smaller head behind the arrow head marks the coarse step.
+    // A second head behind the first marks the coarse step.
     const qreal a = qDegreesToRadians(angleDeg);
-    arrowHead(p, QPointF(50 + 12 * qCos(a), 50 + 12 * qSin(a)), angleDeg, 20);
+    arrowHead(p, QPointF(50 + 10 * qCos(a), 50 + 10 * qSin(a)), angleDeg, 28);
 }
 
 void drawDirection(QPainter& p, qreal angleDeg, bool coarse)
@@ -387,6 +413,15 @@ void drawDeformation(QPainter& p, int which)
         break;
     }
     p.drawPath(head);
+    static const QPointF eyes[4][2] = {{{38, 60}, {62, 60}}, {{38, 40}, {62, 40}},
+                                       {{54, 44}, {76, 44}}, {{24, 44}, {46, 44}}};
+    static const QPointF mouths[4] = {{50, 82}, {50, 60}, {66, 70}, {34, 70}};
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    for (const QPointF& e : eyes[which])
+        p.drawEllipse(e, 6, 6);
+    p.setPen(glyphPen(6));
+    p.drawLine(mouths[which] - QPointF(9, 0), mouths[which] + QPointF(9, 0));
 }
 
 void drawFitLevel(QPainter& p, const QString& label)
@@ -402,10 +437,10 @@ void drawFitLevel(QPainter& p, const QString& label)
 
 void drawReset(QPainter& p)
 {
-    curvedArrow(p, false, 60, 300);
+    drawRotation(p, false, false);
     p.setBrush(Qt::white);
     p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(50, 50), 8, 8);
+    p.drawEllipse(QPointF(50, 50), 11, 11);
 }
 
 void drawStampSize(QPainter& p, int k)

@@ -1,9 +1,11 @@
 // The interactive editor: Qt application, engine, components and the main window.
 //
 //   frizet01 /D                      the editor on data drive D
-//   frizet01 /D --model PATH --photo PATH [--mode N] [--screenshot FILE.png] [--faces FILE.png]
+//   frizet01 /D --model PATH --photo PATH [--place X,Y,S] [--mode N] [--screenshot FILE.png]
+//   frizet01 --faces FILE.png
 //
 // --model and --photo start the editor with that model and photo set in, as if chosen by hand;
+// --place scales the face by S and puts the photo point (X, Y) on the centre of the cut-out;
 // --mode selects a command button's mode afterwards (a Funkce index, e.g. 11 for move);
 // --screenshot saves the window as a PNG once it is shown and ends; --faces saves the button
 // faces as one sheet and ends.
@@ -12,7 +14,14 @@
 #include "editor/engine/Engine.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/EngineAdapter.h"
+#include "editor/shell/HelpCommands.h"
+#include "editor/shell/HelpFile.h"
+#include "editor/shell/SaveAndPrintCommands.h"
+#include "editor/shell/StampPanel.h"
+#include "editor/shell/SwatchCommands.h"
 #include "editor/shell/qt/ButtonFaces.h"
+#include "editor/shell/qt/HelpPictures.h"
+#include "editor/shell/qt/HelpView.h"
 #include "editor/shell/qt/Dialogs.h"
 #include "editor/shell/qt/EditorHost.h"
 #include "editor/shell/qt/MainWindow.h"
@@ -33,6 +42,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <array>
+#include <cstdio>
 #include <iostream>
 #include <optional>
 
@@ -87,6 +98,7 @@ struct Options {
     std::vector<std::string> commandLine;
     std::string model, photo, screenshot, faces;
     int mode = -1;
+    std::optional<std::array<float, 3>> place;
 };
 
 Options parseOptions(int argc, char** argv)
@@ -103,6 +115,11 @@ Options parseOptions(int argc, char** argv)
         else if (a == "--screenshot") next(o.screenshot);
         else if (a == "--faces") next(o.faces);
         else if (a == "--mode" && i + 1 < argc) o.mode = std::atoi(argv[++i]);
+        else if (a == "--place" && i + 1 < argc) {
+            std::array<float, 3> v{0, 0, 1};
+            if (std::sscanf(argv[++i], "%f,%f,%f", &v[0], &v[1], &v[2]) >= 2 && v[2] > 0)
+                o.place = v;
+        }
         else o.commandLine.push_back(a);
     }
     return o;
@@ -143,6 +160,8 @@ int runEditor(int argc, char** argv)
         if (id >= 10 && id <= 21)
             return pikvalt.LtRscB(id);
 #endif
+        if (id >= 50 && id <= 65)
+            return helpPicture(id);
         return fromQImage(editorResourcePicture(id));
     };
     editor.resourceBitmap = resources;
@@ -156,6 +175,21 @@ int runEditor(int argc, char** argv)
     engine.DisplayDepthMode = depthMode(screen);
     const std::string programDir = programDirectory().string();
     engine.ProgramDir = programDirString(programDir);
+
+    // Stamp, swatches, save, print and help plug into the window's command hooks.
+    StampPanel stamp(editor, engine, ui);
+    stamp.install();
+    SwatchCommands swatches(editor, engine, ui);
+    swatches.install();
+    SaveAndPrintCommands files(editor, engine, ui);
+    files.install();
+    HelpCommands help(editor, std::filesystem::path(programDir) / HelpFileName);
+    help.install();
+    host.helpWindow = [&] {
+        HelpWindow w(resources, host.window);
+        w.showPage(help.pages);
+        w.exec();
+    };
     if (!editor.Form_Load(opt.commandLine, programDir, workAreaOf(screen)))
         return 1;
 
@@ -185,6 +219,13 @@ int runEditor(int argc, char** argv)
             std::cerr << "frizet01: the model " << opt.model << " was not loaded\n";
         if (!opt.photo.empty() && !editor.loadPhotoFile(opt.photo))
             std::cerr << "frizet01: the photo " << opt.photo << " was not loaded\n";
+        if (opt.place && engine.FaceLoaded && engine.ModelLoaded) {
+            const auto [x, y, scale] = *opt.place;
+            engine.ScaleX = engine.ScaleY = scale;
+            engine.FaceX = engine.CutCentreX - roundHalfEven(x * scale);
+            engine.FaceY = engine.CutCentreY - roundHalfEven(y * scale);
+            adapter.RebuildResult();
+        }
         editor.ShowPanel(engine.EditMode);
         if (opt.mode >= 0 && opt.mode <= 15) {
             editor.Funkce_MouseDown(opt.mode, LeftButton, 0, 0, 0);
