@@ -1,0 +1,116 @@
+// The demo data drive the build makes: what the editor finds on it, and that the sample face
+// goes into every model through the engine.
+#include "editor/sheet/ContactSheet.h"
+#include "library/formats/FileBytes.h"
+#include "library/formats/ModelFile.h"
+#include "platform/Paths.h"
+#include "platform/PictureFile.h"
+
+#include <gtest/gtest.h>
+
+namespace salon {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Drive = fs::path(SALON_BINARY_DIR) / "drive";
+
+class DemoDrive : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DriveTable::current() = DriveTable::parse("D=" + Drive.string());
+        auto read = readCatalogue('D');
+        ASSERT_TRUE(read) << read.error();
+        categories = read.value();
+    }
+    std::vector<CatalogueCategory> categories;
+};
+
+TEST_F(DemoDrive, HasTwoCategoriesOfAtLeastFiveModels)
+{
+    ASSERT_EQ(categories.size(), 2u);
+    for (const CatalogueCategory& c : categories) {
+        EXPECT_GE(c.count, 5) << c.name;
+        EXPECT_FALSE(c.name.empty());
+        for (int32_t item = 1; item <= c.count; ++item)
+            EXPECT_TRUE(FileExists(catalogueModelPath('D', c, item))) << catalogueModelPath('D', c, item);
+    }
+}
+
+TEST_F(DemoDrive, EveryModelIsAnEditorModelWithAllItsParts)
+{
+    for (const CatalogueCategory& c : categories)
+        for (int32_t item = 1; item <= c.count; ++item) {
+            const std::string path = catalogueModelPath('D', c, item);
+            auto bytes = dsl::readWholeFile(*nativePath(path));
+            ASSERT_TRUE(bytes) << path;
+            auto model = dsl::parse(*bytes, dsl::EditorMagic, false);
+            ASSERT_TRUE(model) << path << ": " << model.error();
+            const dsl::Model& m = model.value();
+            EXPECT_GE(m.width, 400) << path;
+            EXPECT_GE(m.height, 400) << path;
+            EXPECT_NE(m.picture1, m.picture2) << path << ": picture 2 should be the skin under the hair";
+            EXPECT_GT(m.mask1.width * m.mask1.height, 0) << path;
+            EXPECT_GT(m.mask2.width * m.mask2.height, 0) << path;
+            EXPECT_GE(m.set2.counts.size(), 2u) << path << ": a face mask the editor draws";
+            EXPECT_NE(m.skinColour, 0) << path;
+            EXPECT_NE(m.hairColour, 0) << path;
+            EXPECT_FALSE(m.name.empty()) << path;
+        }
+}
+
+TEST_F(DemoDrive, SamplePhotosOneThatFitsAndOneForTheCropStep)
+{
+    auto face = loadPicture(Drive / "photos" / "face.jpg");
+    auto portrait = loadPicture(Drive / "photos" / "portrait.jpg");
+    ASSERT_TRUE(face) << face.error();
+    ASSERT_TRUE(portrait) << portrait.error();
+    EXPECT_LE(face.value().width, 360);
+    EXPECT_LE(face.value().height, 480);
+    EXPECT_TRUE(portrait.value().width > 360 || portrait.value().height > 480);
+}
+
+// The face lands in the cut-out: the result differs from the bare model there, and far from the
+// face (the picture's corners) the model is untouched.
+TEST_F(DemoDrive, TheSampleFaceGoesIntoEveryModel)
+{
+    auto photo = preparePhoto(Drive / "photos" / "face.jpg", nullptr, fs::temp_directory_path());
+    ASSERT_TRUE(photo) << photo.error();
+    for (const CatalogueCategory& c : categories)
+        for (int32_t item = 1; item <= c.count; ++item) {
+            const std::string path = catalogueModelPath('D', c, item);
+            auto withFace = renderFaceIntoModel(path, photo.value(), true);
+            auto bare = renderFaceIntoModel(path, photo.value(), false);
+            ASSERT_TRUE(withFace) << withFace.error();
+            ASSERT_TRUE(bare) << bare.error();
+            const Bitmap& a = withFace.value();
+            const Bitmap& b = bare.value();
+            ASSERT_EQ(a.width, b.width);
+            ASSERT_EQ(a.height, b.height);
+            EXPECT_EQ(a.pixel(2, 2), b.pixel(2, 2)) << path;
+            EXPECT_EQ(a.pixel(a.width - 3, a.height - 3), b.pixel(b.width - 3, b.height - 3)) << path;
+            int changed = 0;
+            for (int32_t y = a.height * 2 / 5; y < a.height / 2; ++y)
+                for (int32_t x = a.width * 2 / 5; x < a.width * 3 / 5; ++x) changed += a.pixel(x, y) != b.pixel(x, y);
+            EXPECT_GT(changed, 0) << path << ": no face in the cut-out";
+        }
+}
+
+TEST(DemoPhoto, OversizedPhotosAreReducedWithTheirFaceBox)
+{
+    const fs::path photo = Drive / "photos" / "portrait.jpg";
+    FaceBox box{180, 77, 92, 101};
+    auto prepared = preparePhoto(photo, &box, fs::temp_directory_path() / "salon-sheet-test");
+    ASSERT_TRUE(prepared) << prepared.error();
+    auto reduced = loadPicture(prepared.value().path);
+    ASSERT_TRUE(reduced);
+    EXPECT_EQ(reduced.value().width, 360);  // 512 x 512 fits 360 x 360
+    EXPECT_EQ(reduced.value().height, 360);
+    EXPECT_EQ(prepared.value().face.x, 126);  // 180 * 360 / 512
+    EXPECT_EQ(prepared.value().face.h, 71);
+    fs::remove_all(fs::temp_directory_path() / "salon-sheet-test");
+}
+
+} // namespace
+} // namespace salon
