@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace salon {
 namespace {
 
@@ -43,6 +45,32 @@ TEST(Texts, FileTypeDataIsNotShiftedByTheLanguage)
     // BMP checks only its first two bytes.
     EXPECT_EQ(ResText(703).substr(0, 4), "0077");
     EXPECT_EQ(ResText(704).substr(0, 4), "0000");
+}
+
+TEST(Texts, EveryLanguageBlockHoldsTheCzechIdsBarItsGaps)
+{
+    // Gaps of the other blocks: the language names 55-59 and, in German, id 34.
+    std::vector<int32_t> czech;
+    for (int32_t id = 0; id < 700; ++id)
+        if (!ResText(id).empty())
+            czech.push_back(id);
+    ASSERT_EQ(czech.size(), 143u);
+    for (int32_t offset : {1000, 2000, 3000, 4000}) {
+        OffsetGuard language(offset);
+        for (int32_t id : czech) {
+            const bool gap = (id >= 55 && id <= 59) || (offset == 2000 && id == 34);
+            EXPECT_EQ(ResText(id).empty(), gap) << offset + id;
+        }
+        // Blank-only texts and the filter pairs keep their form in every language.
+        EXPECT_EQ(ResText(512), " ");
+        const std::string filter = ResText(601);
+        EXPECT_EQ(filter.substr(filter.size() - 13), " *.BMP|*.BMP|") << offset;
+        EXPECT_EQ(ResText(25).front(), ' ');
+        EXPECT_EQ(ResText(25).back(), ' ');
+    }
+    OffsetGuard english(3000);
+    EXPECT_EQ(ResText(25), " Go back 1 step ");
+    EXPECT_EQ(ResText(700).substr(0, 3), "BMP");
 }
 
 TEST(Texts, ErrorNumbersChooseTheMessageThatNamesThem)
