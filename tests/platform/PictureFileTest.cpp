@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 using namespace salon;
 namespace fs = std::filesystem;
@@ -303,4 +304,28 @@ TEST(PictureFile, AtomicWritesReplaceWholeFilesOrNothing)
     int entries = 0;
     for (auto& e : fs::directory_iterator(dir.path)) entries += e.path().filename() != "sub";
     EXPECT_EQ(entries, 1) << "only result.bmp";
+}
+
+TEST(PictureFile, RandomDamageToEveryKindNeverCrashes)
+{
+    const std::vector<std::vector<uint8_t>> seeds{
+        encodeJpeg(gradient(24, 16), 70),
+        makeGif(6, 5, 1, 1, {{0, 1, 2}, {3, 2, 1}, {1, 1, 1}}, true, 2),
+        makeIco({iconImage(4, 4, 24, 0x00FF00), iconImage(2, 2, 32, 0x123456, 200)}),
+        encodeBmp(Bitmap::indexed(9, 3, 4, {0x0000FF, 0x00FF00})),
+    };
+    std::mt19937 rng(31337);
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<uint8_t> f = seeds[size_t(round) % seeds.size()];
+        for (int k = int(rng() % 6) + 1; k > 0; --k) f[rng() % f.size()] = uint8_t(rng());
+        if (rng() % 4 == 0) f.resize(rng() % f.size());
+        auto r = decodePicture(f);
+        if (r) {
+            const Bitmap& b = r.value();
+            ASSERT_FALSE(b.isNull());
+            ASSERT_GE(b.pixels.size(), size_t(b.rowBytes()) * size_t(b.height));
+        } else {
+            ASSERT_FALSE(r.error().empty());
+        }
+    }
 }
