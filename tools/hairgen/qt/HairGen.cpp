@@ -173,12 +173,11 @@ private:
         ng.setColorAt(0.55, shade(m_skin, 0.95));
         ng.setColorAt(1, shade(m_skin, 0.7));
         fill(neck, ng);
-        QPainterPath jawShadow;
-        jawShadow.addEllipse(QPointF(FaceCx + 4, 334), 70, 36);
-        QRadialGradient js(QPointF(FaceCx + 4, 334), 70);
-        js.setColorAt(0, QColor(90, 40, 25, 95));
+        // The jaw's shadow on the neck, strongest right under the chin.
+        QLinearGradient js(0, 318, 0, 385);
+        js.setColorAt(0, QColor(90, 40, 25, 110));
         js.setColorAt(1, QColor(90, 40, 25, 0));
-        p.fillPath(jawShadow.intersected(neck), js);
+        p.fillPath(neck, js);
 
         // Shoulders and clothes.
         QPainterPath body;
@@ -245,8 +244,8 @@ private:
         upper.addRect(QRectF(0, 0, Width, 260));
         head = head.intersected(upper).united(jaw);
         QRadialGradient hg(QPointF(FaceCx - 30, 190), 170);
-        hg.setColorAt(0, shade(m_skin, 1.0));
-        hg.setColorAt(0.6, shade(m_skin, 0.9));
+        hg.setColorAt(0, shade(m_skin, 0.96));
+        hg.setColorAt(0.6, shade(m_skin, 0.88));
         hg.setColorAt(1, shade(m_skin, 0.65));
         fill(head, hg);
     }
@@ -276,7 +275,7 @@ private:
             const uchar* wrow = m_faceWeight.constScanLine(y);
             double sy = SrcHairline + (y - FaceTop) / FaceScale;
             // Her own fringe lies just below the hairline: leave the forehead's top to the skin.
-            double top = smoothstep(SrcHairline + 3, SrcHairline + 10, sy);
+            double top = smoothstep(SrcHairline + 1, SrcHairline + 8, sy);
             for (int x = 0; x < Width; ++x) {
                 double w = wrow[x] / 255.0 * top;
                 if (w <= 0) continue;
@@ -389,7 +388,7 @@ private:
                 double dl = std::hypot(d.x(), d.y());
                 if (dl > 1e-9 && layer.curlAmp > 0) {
                     QPointF nrm(-d.y() / dl, d.x() / dl);
-                    double ramp = smoothstep(0.0, 0.3, u);
+                    double ramp = smoothstep(layer.curlStart, layer.curlStart + 0.3, u);
                     q += nrm * (layer.curlAmp * ramp * std::sin(2 * Pi * layer.curlWaves * u + phase));
                 }
                 s.pts.push_back(q);
@@ -447,7 +446,7 @@ private:
         }
         for (int i = 0; i < layer.strands; ++i) paint(makeStrand(1.0), 1.0, 1.0, false);
         // A few loose strands at the edges keep the outline from looking cut out.
-        for (int i = 0; i < layer.strands / 60; ++i) paint(makeStrand(3.0), 0.6, 0.9, false);
+        for (int i = 0; i < layer.strands / 60; ++i) paint(makeStrand(2.0), 0.6, 0.9, false);
     }
 
     void drawCoil(QPainter& p, QPainter& m, const Coil& coil)

@@ -27,6 +27,7 @@ struct Layer {
     double curlAmp = 0;         // pixels
     double curlWaves = 0;       // waves over the strand's length
     double curlCoherence = 0.7; // 1 = all strands curl in phase (ringlets), 0 = frizz
+    double curlStart = 0;       // fraction of the length before the curl sets in
     double depth = 1.0;         // brightness factor: back layers are darker
     double shorten = 0.15;      // strands end up to this fraction early (tapered ends)
     bool front = true;          // drawn over the face and body, else behind them

@@ -60,17 +60,20 @@ Layer backHair(double bottom, double spread)
     return l;
 }
 
-// Strands from the hairline all round the face, drawn up and back over the skull to the crown.
-Layer pulledBack(double crownDx, int strands)
+// Strands from the hairline all round the face, drawn up over the skull and gathered towards
+// a point above and behind the crown, where a bun or a band holds them.
+Layer pulledBack(QPointF gather, int strands)
 {
     std::vector<Guide> gs;
-    // The strands run over the top of the skull and out of sight: no point where they meet.
     for (int i = 0; i <= 14; ++i) {
         double a = -1.25 + 2.5 * i / 14.0;  // round the hairline, left to right
-        QPointF root(FaceCx + 94 * std::sin(a), 250 - 100 * std::cos(a));
+        QPointF root(FaceCx + 94 * std::sin(a), 256 - 100 * std::cos(a));
         auto skull = [&](double t) { return QPointF(FaceCx + 100 * std::sin(t), 214 - 156 * std::cos(t)); };
-        QPointF over = skull(a * 0.3 + crownDx / 100.0) + QPointF(0, -5);
-        gs.push_back(Guide{{root, skull(a * 0.9), skull(a * 0.55), over}});
+        // Pushed out past the skull: the curve itself then runs along the head's outline.
+        QPointF side = QPointF(FaceCx, 214) + (skull(a * 0.8) - QPointF(FaceCx, 214)) * 1.1;
+        QPointF towards = gather + (skull(a * 0.45) - gather) * 0.55;
+        QPointF tip = gather + QPointF(std::sin(a) * 10, 4);
+        gs.push_back(Guide{{root, side, towards, tip}});
     }
     Layer l = layer(gs, strands);
     l.jitter = 2;
@@ -181,6 +184,7 @@ std::vector<Style> demoStyles()
         l.curlAmp = 9;
         l.curlWaves = 6.5;
         l.curlCoherence = 0.85;
+        l.curlStart = 0.12;
         l.shorten = 0.25;
         add(s.layers, sides(l));
         styles.push_back(s);
@@ -188,19 +192,28 @@ std::vector<Style> demoStyles()
     {
         Style s;
         s.id = "updo";
-        s.title = "Drdol";
+        s.title = "Drdol s ofinou";
         s.hair = QColor(158, 116, 70);
         s.clothes = QColor(60, 50, 80);
         s.neckline = 2;
         s.background = QColor(176, 170, 186);
         s.seed = 15;
-        s.layers.push_back(pulledBack(0, 3200));
+        s.layers.push_back(pulledBack(QPointF(FaceCx, 84), 3200));
         Coil bun;
-        bun.centre = QPointF(FaceCx, 50);
+        bun.centre = QPointF(FaceCx, 58);
         bun.rx = 50;
         bun.ry = 34;
         bun.strands = 1100;
         s.coils.push_back(bun);
+        // A light fringe swept from a side parting over to the right temple.
+        Layer fringe = layer({g(214, 96, 226, 140, 250, 170, 300, 186), g(222, 88, 244, 130, 284, 160, 330, 176),
+                              g(232, 84, 268, 112, 312, 140, 346, 178)},
+                             1400);
+        fringe.shorten = 0.2;
+        fringe.jitter = 3;
+        fringe.curlAmp = 2.5;
+        fringe.curlWaves = 1;
+        s.layers.push_back(fringe);
         // Loose tendrils in front of the ears.
         Layer t = layer({g(178, 175, 170, 210, 182, 250, 176, 300), g(182, 170, 172, 205, 186, 255, 180, 305)}, 60);
         t.curlAmp = 4;
@@ -259,6 +272,7 @@ std::vector<Style> demoStyles()
         Layer back = backHair(505, 25);
         back.curlAmp = 7;
         back.curlWaves = 3.5;
+        back.curlStart = 0.3;
         s.layers.push_back(back);
         Layer l = layer({g(226, 150, 196, 146, 170, 180, 168, 470),
                          g(226, 108, 168, 92, 132, 200, 130, 488),
@@ -267,6 +281,7 @@ std::vector<Style> demoStyles()
         l.curlAmp = 7;
         l.curlWaves = 3.5;
         l.curlCoherence = 0.95;
+        l.curlStart = 0.3;
         l.jitter = 3.5;
         Layer right = l;
         right.guides = {g(230, 150, 290, 140, 340, 180, 342, 470), g(230, 108, 320, 92, 376, 200, 378, 488),
@@ -332,16 +347,26 @@ std::vector<Style> demoStyles()
         s.id = "side-ponytail";
         s.title = "Culik pres rameno";
         s.hair = QColor(42, 30, 24);
-        s.streak = QColor(118, 52, 40);
+        s.streak = QColor(98, 40, 32);
         s.streakShare = 0.3;
         s.clothes = QColor(210, 200, 190);
         s.neckline = 1;
         s.background = QColor(160, 150, 146);
         s.seed = 24;
-        s.layers.push_back(pulledBack(8, 3000));
-        // The tail: gathered at the nape on the right, falling over the shoulder in front.
-        Layer tail = layer({g(314, 318, 336, 360, 326, 440, 312, 530), g(320, 316, 350, 360, 346, 440, 342, 540),
-                            g(326, 314, 364, 360, 366, 440, 372, 535)},
+        // A deep side parting; the left side tucked down past the ear, the rest swept over to the right
+        // and gathered low behind the right jaw.
+        Layer left = layer({g(214, 150, 196, 148, 176, 182, 170, 262), g(214, 104, 176, 94, 150, 170, 156, 272),
+                            g(214, 62, 160, 50, 130, 170, 146, 278)},
+                           1500);
+        left.shorten = 0.05;
+        Layer right = layer({g(218, 150, 272, 136, 332, 172, 332, 304), g(218, 104, 300, 86, 352, 160, 340, 308),
+                             g(218, 62, 302, 42, 374, 150, 348, 312)},
+                            2600);
+        right.shorten = 0.05;
+        s.layers.push_back(left);
+        s.layers.push_back(right);
+        Layer tail = layer({g(326, 300, 348, 360, 330, 440, 318, 530), g(334, 302, 362, 360, 350, 440, 346, 540),
+                            g(342, 304, 378, 360, 370, 440, 376, 535)},
                            1600);
         tail.curlAmp = 5;
         tail.curlWaves = 2;
