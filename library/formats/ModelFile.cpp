@@ -175,7 +175,9 @@ std::vector<uint8_t> serialize(const Model& model, const char* magic)
     H[21] = model.mask3.x;
     H[22] = model.mask3.y;
     H[23] = H[17] + H[18];
-    H[24] = H[19] * H[20];
+    // Both readers take mask 3 over rectangle 2, so that is the block written, whatever H19..H22
+    // say; sizing it by them would shift everything after it in a file whose fields disagree.
+    H[24] = H[18];
     H[25] = int32_t(model.set1.counts.size());
     H[26] = int32_t(model.set1.points.size());
     H[27] = H[23] + H[24];
