@@ -246,6 +246,12 @@ Region Region::polygon(std::span<const Point> points, FillRule rule)
 
 Region Region::polygons(std::span<const Point> points, std::span<const int32_t> counts, FillRule rule)
 {
+    return polygons(points, counts, rule, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+}
+
+Region Region::polygons(std::span<const Point> points, std::span<const int32_t> counts, FillRule rule,
+                        const Rect& clip)
+{
     if (rule != FillRule::EvenOdd && rule != FillRule::Winding) return invalid();
     size_t total = 0;
     for (int32_t c : counts) {
@@ -267,7 +273,7 @@ Region Region::polygons(std::span<const Point> points, std::span<const int32_t> 
         }
         start += size_t(c);
     }
-    if (edges.empty()) return Region();
+    if (edges.empty() || clip.left >= clip.right || clip.top >= clip.bottom) return Region();
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
 
     BandBuilder bands;
@@ -275,8 +281,8 @@ Region Region::polygons(std::span<const Point> points, std::span<const int32_t> 
     std::vector<std::pair<int64_t, int32_t>> xs;
     std::vector<Span> spans;
     size_t next = 0;
-    int64_t y = edges.front().y0;
-    while (true) {
+    int64_t y = std::max<int64_t>(edges.front().y0, clip.top);
+    while (y < clip.bottom) {
         active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge* e) { return e->y1 <= y; }),
                      active.end());
         while (next < edges.size() && edges[next].y0 <= y) {
@@ -301,6 +307,8 @@ Region Region::polygons(std::span<const Point> points, std::span<const int32_t> 
 
         spans.clear();
         auto addSpan = [&](int64_t l, int64_t r) {
+            l = std::max<int64_t>(l, clip.left);
+            r = std::min<int64_t>(r, clip.right);
             if (r <= l) return;
             if (!spans.empty() && spans.back().right >= l) spans.back().right = std::max(spans.back().right, r);
             else spans.push_back(Span{l, r});
@@ -324,6 +332,7 @@ Region Region::polygons(std::span<const Point> points, std::span<const int32_t> 
             if (next < edges.size()) until = std::min(until, edges[next].y0);
             rowEnd = std::max(rowEnd, until);
         }
+        rowEnd = std::min<int64_t>(rowEnd, clip.bottom);
         if (!spans.empty()) bands.row(y, rowEnd, spans);
         if (bands.failed) return invalid();
         y = rowEnd;

@@ -46,6 +46,11 @@ public:
     // add up to the points given or a polygon has fewer than 2 points.
     [[nodiscard]] static Region polygons(std::span<const Point> points, std::span<const int32_t> counts,
                                          FillRule rule);
+    // The part of the same region inside `clip`. Rows and columns outside it are never scanned, so a
+    // polygon with points far away (a damaged file) costs no more than the rectangle it is seen
+    // through.
+    [[nodiscard]] static Region polygons(std::span<const Point> points, std::span<const int32_t> counts,
+                                         FillRule rule, const Rect& clip);
     // From a banded rectangle list (the region data array); empty rectangles are skipped.
     [[nodiscard]] static Region fromRects(std::span<const Rect> rects);
 

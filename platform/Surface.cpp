@@ -111,25 +111,40 @@ uint8_t penByte(DrawMode mode, uint8_t d, uint8_t pen)
     return pen;
 }
 
-// Pixels of a line from (x1, y1) towards (x2, y2), the end point left out (Bresenham).
+// The pixels of a Bresenham line from (x1, y1) towards (x2, y2), the end point left out, that lie
+// in the box l <= x < r, t <= y < b - found without walking the parts of the line outside it, so
+// a line to a point billions of pixels away costs no more than the box. Along the major axis the
+// line moves every step; after k steps the minor axis has moved ceil((2 * minor * k - major) /
+// (2 * major)) times, exactly where the usual error term (err = dx - dy, e2 = 2 * err) puts it.
 template <class F>
-void linePixels(int32_t x1, int32_t y1, int32_t x2, int32_t y2, F&& plot)
+void linePixelsWithin(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int64_t l, int64_t t, int64_t r, int64_t b,
+                      F&& plot)
 {
-    int64_t dx = std::abs(int64_t(x2) - x1), dy = std::abs(int64_t(y2) - y1);
-    int64_t sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
-    int64_t x = x1, y = y1;
-    int64_t err = dx - dy;
-    while (x != x2 || y != y2) {
-        plot(x, y);
-        int64_t e2 = 2 * err;
-        if (e2 > -dy) {
-            err -= dy;
-            x += sx;
-        }
-        if (e2 < dx) {
-            err += dx;
-            y += sy;
-        }
+    __extension__ typedef __int128 Int128;
+    const int64_t dx = std::abs(int64_t(x2) - x1), dy = std::abs(int64_t(y2) - y1);
+    const int64_t sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const int64_t major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    const int64_t a0 = xMajor ? x1 : y1, sa = xMajor ? sx : sy;  // major axis start and direction
+    const int64_t lo = xMajor ? l : t, hi = xMajor ? r : b;        // box along the major axis
+    if (major == 0 || hi <= lo) return;
+    // Steps k in [0, major) whose major coordinate a0 + sa * k lies in [lo, hi).
+    int64_t kFirst, kLast;
+    if (sa > 0) {
+        kFirst = std::max<int64_t>(0, lo - a0);
+        kLast = std::min<int64_t>(major - 1, hi - 1 - a0);
+    } else {
+        kFirst = std::max<int64_t>(0, a0 - (hi - 1));
+        kLast = std::min<int64_t>(major - 1, a0 - lo);
+    }
+    for (int64_t k = kFirst; k <= kLast; ++k) {
+        const Int128 num = Int128(2) * minor * k - major, den = Int128(2) * major;
+        Int128 moved = num / den;
+        if (num % den != 0 && num > 0) ++moved;
+        const int64_t a = a0 + sa * k;
+        const int64_t x = xMajor ? a : x1 + sx * int64_t(moved);
+        const int64_t y = xMajor ? y1 + sy * int64_t(moved) : a;
+        if (x >= l && x < r && y >= t && y < b) plot(x, y);
     }
 }
 
@@ -255,10 +270,13 @@ void penRegion(Bitmap& image, const Region& figure, const Region& area, DrawMode
 // The pixels a pen of the given width covers along a chain of segments.
 class PenFigure {
 public:
-    explicit PenFigure(int32_t width) : m_w(std::max(1, width)) {}
+    // Dots whose pen square cannot reach `within` (the area drawn on) are left out.
+    PenFigure(int32_t width, const Rect& within) : m_w(std::max(1, width)), m_within(within) {}
     void segment(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     {
-        linePixels(x1, y1, x2, y2, [&](int64_t x, int64_t y) { dot(x, y); });
+        linePixelsWithin(x1, y1, x2, y2, int64_t(m_within.left) - m_w, int64_t(m_within.top) - m_w,
+                         int64_t(m_within.right) + m_w, int64_t(m_within.bottom) + m_w,
+                         [&](int64_t x, int64_t y) { dot(x, y); });
     }
     void dot(int64_t x, int64_t y)
     {
@@ -271,6 +289,7 @@ public:
 
 private:
     int32_t m_w;
+    Rect m_within;
     std::vector<Rect> m_rects;
 };
 
@@ -280,10 +299,10 @@ void Surface::drawPolygons(std::span<const Point> points, std::span<const int32_
 {
     const Region area = drawableArea(*this, m_clip);
     if (fillStyle == FillStyle::Solid) {
-        Region inside = Region::polygons(points, counts, rule);
+        Region inside = Region::polygons(points, counts, rule, area.bounds());
         if (inside.isValid()) penRegion(m_image, inside, area, drawMode, fillColour);
     }
-    PenFigure pen(drawWidth);
+    PenFigure pen(drawWidth, area.bounds());
     size_t start = 0;
     for (int32_t c : counts) {
         if (c < 1 || start + size_t(c) > points.size()) break;
@@ -300,15 +319,17 @@ void Surface::drawPolygons(std::span<const Point> points, std::span<const int32_
 
 void Surface::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    PenFigure pen(drawWidth);
+    const Region area = drawableArea(*this, m_clip);
+    PenFigure pen(drawWidth, area.bounds());
     pen.segment(x1, y1, x2, y2);
-    penRegion(m_image, pen.region(), drawableArea(*this, m_clip), drawMode, foreColour);
+    penRegion(m_image, pen.region(), area, drawMode, foreColour);
 }
 
 void Surface::drawRect(const Rect& r)
 {
     if (r.isEmpty()) return;
-    PenFigure pen(drawWidth);
+    const Region area = drawableArea(*this, m_clip);
+    PenFigure pen(drawWidth, area.bounds());
     int32_t l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
     if (rr == l || b == t) {
         pen.segment(l, t, rr, b);
@@ -319,7 +340,7 @@ void Surface::drawRect(const Rect& r)
         pen.segment(rr, b, l, b);
         pen.segment(l, b, l, t);
     }
-    penRegion(m_image, pen.region(), drawableArea(*this, m_clip), drawMode, foreColour);
+    penRegion(m_image, pen.region(), area, drawMode, foreColour);
 }
 
 // ---- block copies ----

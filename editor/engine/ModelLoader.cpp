@@ -13,6 +13,7 @@ namespace {
 const char* const NoSuchFile = "Soubor neexistuje";
 const char* const NotAModel = "Nejedná se o správný typ souboru";
 constexpr int32_t MaskBitmapId = 94;
+constexpr int32_t OutlineReach = 1 << 16;  // pixels beyond the model that an outline may still cover
 } // namespace
 
 int32_t Engine::ReadModelFile(const std::string& path)
@@ -58,7 +59,10 @@ int32_t Engine::ReadModelFile(const std::string& path)
     RangeFlag = m.rangeFlag;
     RangeLow = m.rangeLow;
     RangeHigh = m.rangeHigh;
-    CutRgn = PolygonsToRgn(PolygonArrays{Set1.points, Set1.counts}, int32_t(Set1.counts.size()));
+    // Outlines may run past the picture's edges (the cut-out's centre counts them), but a damaged
+    // file with points billions of pixels away must not make the editor scan all those rows.
+    const Rect reach{-OutlineReach, -OutlineReach, m.width + OutlineReach, m.height + OutlineReach};
+    CutRgn = PolygonsToRgn(PolygonArrays{Set1.points, Set1.counts}, int32_t(Set1.counts.size()), reach);
     return 1;
 }
 

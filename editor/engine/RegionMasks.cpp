@@ -54,8 +54,9 @@ std::vector<std::pair<int32_t, int32_t>> PolygonBatches(std::span<const int32_t>
     return batches;
 }
 
-std::optional<Region> PolygonsToRgn(const PolygonArrays& set, int32_t n)
+std::optional<Region> PolygonsToRgn(const PolygonArrays& set, int32_t n, std::optional<Rect> clip)
 {
+    const Rect within = clip.value_or(Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
     if (!usable(set, n)) return std::nullopt;
     std::vector<Point> points;
     std::vector<int32_t> counts;
@@ -63,13 +64,13 @@ std::optional<Region> PolygonsToRgn(const PolygonArrays& set, int32_t n)
     const int64_t lastIndex = int64_t(set.points.size()) - 1;
     if (lastIndex < PolygonBatchPoints) {
         if (!slice(set, 0, n, points, counts)) return std::nullopt;
-        result = Region::polygons(points, counts, FillRule::EvenOdd);
+        result = Region::polygons(points, counts, FillRule::EvenOdd, within);
     } else {
         // The platform's polygon fill is limited in points per call: fill in batches and combine
         // them by XOR, which is what the even-odd rule does across polygons anyway.
         for (auto [first, last] : PolygonBatches(set.counts, n)) {
             if (!slice(set, first, last, points, counts)) return std::nullopt;
-            Region part = Region::polygons(points, counts, FillRule::EvenOdd);
+            Region part = Region::polygons(points, counts, FillRule::EvenOdd, within);
             if (!part.isValid()) return std::nullopt;
             if (result) result->xorWith(part);
             else result = std::move(part);

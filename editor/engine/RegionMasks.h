@@ -32,7 +32,9 @@ inline constexpr int32_t PolygonBatchPoints = 12000;
 // The groups of polygons [first, last) filled or drawn together.
 std::vector<std::pair<int32_t, int32_t>> PolygonBatches(std::span<const int32_t> counts, int32_t n);
 
-std::optional<Region> PolygonsToRgn(const PolygonArrays& set, int32_t n);
+// With a clip, only the part of the region inside it is built: a set with points far away then
+// costs no more than the clip rectangle.
+std::optional<Region> PolygonsToRgn(const PolygonArrays& set, int32_t n, std::optional<Rect> clip = std::nullopt);
 // The rectangle (0, 0)-(width, height) minus the region; none when the region is none or invalid.
 std::optional<Region> OutsideRgn(int32_t width, int32_t height, std::optional<Region>& region);
 void DrawPolygons(Surface& surface, const PolygonArrays& set, int32_t n);
