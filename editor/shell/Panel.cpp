@@ -237,6 +237,7 @@ bool Editor::loadChosenModel(const std::string& modelPath)
     mode = (m_engine.FaceLoaded() && m_engine.ModelLoaded()) ? 2 : 1;
     if (mode == 2)
         m_engine.RebuildResult();
+    ShowPanel(mode);
     return loaded;
 }
 
@@ -267,6 +268,7 @@ bool Editor::photoLoaded(bool ok, bool bothBefore)
     mode = (m_engine.FaceLoaded() && m_engine.ModelLoaded()) ? 2 : 1;
     if (mode == 2)
         m_engine.RebuildResult();
+    ShowPanel(mode);
     return ok;
 }
 

@@ -40,6 +40,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QPixmap>
 #include <QTimer>
 
 #include <array>
@@ -227,20 +228,28 @@ int runEditor(int argc, char** argv)
             adapter.RebuildResult();
         }
         editor.ShowPanel(engine.EditMode);
+        window.syncFromModel();
+        if (!opt.screenshot.empty()) {
+            // Scheduled before the mode click: a modal window (the catalogue, --mode 1) runs its own
+            // loop, and the picture is taken while it is open.
+            QTimer::singleShot(600, &window, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                QPixmap shot = screen && QGuiApplication::platformName() == "xcb" ? screen->grabWindow(0)
+                                                                                  : window.grab();
+                const bool ok = shot.save(QString::fromStdString(opt.screenshot));
+                std::cerr << (ok ? "frizet01: screenshot written to " : "frizet01: cannot write ")
+                          << opt.screenshot << '\n';
+                if (modal)
+                    modal->close();
+                window.endByProgram();
+                app.exit(ok ? 0 : 1);
+            });
+        }
         if (opt.mode >= 0 && opt.mode <= 15) {
             editor.Funkce_MouseDown(opt.mode, LeftButton, 0, 0, 0);
             editor.Funkce_MouseUp(opt.mode, LeftButton, 0, 0, 0);
         }
         window.syncFromModel();
-        if (!opt.screenshot.empty()) {
-            QTimer::singleShot(300, &window, [&] {
-                const bool ok = window.grab().save(QString::fromStdString(opt.screenshot));
-                std::cerr << (ok ? "frizet01: screenshot written to " : "frizet01: cannot write ")
-                          << opt.screenshot << '\n';
-                window.endByProgram();
-                app.exit(ok ? 0 : 1);
-            });
-        }
     });
     return app.exec();
 }
