@@ -3,6 +3,7 @@
 #include "library/formats/ModelFile.h"
 #include "platform/Numbers.h"
 #include "tools/authoring/Catalogue.h"
+#include "tools/authoring/CodePage.h"
 #include "tools/authoring/Files.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,23 @@ TEST(Catalogue, ADriveWithAnUnreadableModelIsNotWrittenAtAll)
     EXPECT_NE(done.error().find("junk.DSL: not a model file"), std::string::npos) << done.error();
     EXPECT_FALSE(fs::exists(drive));
     fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace salon::tools
+
+namespace salon::tools {
+namespace {
+
+TEST(CodePage, CzechNamesBecomeTheEditorsEightBitText)
+{
+    EXPECT_EQ(utf8ToCp1250("Mikado 2"), "Mikado 2");
+    EXPECT_EQ(utf8ToCp1250("Dámské účesy"), "D\xE1msk\xE9 \xFA\xE8" "esy");
+    EXPECT_EQ(utf8ToCp1250("Culík přes rameno"), "Cul\xEDk p\xF8" "es rameno");
+    EXPECT_EQ(utf8ToCp1250("\xC5\xA0\xC5\xBD"), "\x8A\x8E");  // Š Ž
+    EXPECT_FALSE(utf8ToCp1250("日本"));         // not in the code page
+    EXPECT_FALSE(utf8ToCp1250("caf\xE9"));      // not UTF-8 (already 8-bit)
+    EXPECT_FALSE(utf8ToCp1250("\xC3"));         // cut short
 }
 
 } // namespace

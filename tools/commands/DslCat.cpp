@@ -1,4 +1,5 @@
 #include "tools/authoring/Catalogue.h"
+#include "tools/authoring/CodePage.h"
 #include "tools/commands/Commands.h"
 
 namespace salon::tools {
@@ -17,6 +18,7 @@ const char* const Usage =
 int runDslCat(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     std::vector<Category> categories;
+    std::vector<size_t> nameArg;  // where each category's name was given, to echo it as typed
     std::string drive;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -26,7 +28,14 @@ int runDslCat(const std::vector<std::string>& args, std::ostream& out, std::ostr
             drive = args[++i];
         } else if (a == "--category") {
             if (i + 3 >= args.size()) { err << "dslcat: --category needs NAME DIR PREFIX\n"; return 2; }
-            categories.push_back({args[i + 1], args[i + 2], args[i + 3], {}});
+            auto name = utf8ToCp1250(args[i + 1]);
+            if (!name) {
+                err << "dslcat: the category name \"" << args[i + 1]
+                    << "\" has characters the catalogue's code page (Windows-1250) cannot hold\n";
+                return 1;
+            }
+            categories.push_back({*name, args[i + 2], args[i + 3], {}});
+            nameArg.push_back(i + 1);
             i += 3;
         } else if (!a.empty() && a[0] == '-') {
             err << "dslcat: unknown option " << a << "\n" << Usage;
@@ -43,7 +52,7 @@ int runDslCat(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 1;
     }
     for (size_t k = 0; k < categories.size(); ++k)
-        out << "category " << k << " \"" << categories[k].name << "\": " << categories[k].models.size()
+        out << "category " << k << " \"" << args[size_t(nameArg[k])] << "\": " << categories[k].models.size()
             << " models in " << categories[k].dir << "\n";
     return 0;
 }

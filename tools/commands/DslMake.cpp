@@ -1,3 +1,4 @@
+#include "tools/authoring/CodePage.h"
 #include "tools/authoring/Files.h"
 #include "tools/authoring/Json.h"
 #include "tools/authoring/ModelAuthoring.h"
@@ -5,6 +6,7 @@
 #include "tools/qt/PictureIo.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -99,8 +101,10 @@ int runDslMake(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (opt.count("--face-mask")) { if (auto s = readOutline(opt["--face-mask"])) src.faceMask = std::move(s.value()); else note(s.error()); }
     if (opt.count("--hair-outline")) { if (auto s = readOutline(opt["--hair-outline"])) src.hairOutline = std::move(s.value()); else note(s.error()); }
     if (opt.count("--face-angle")) {
-        try { size_t used = 0; src.faceAngle = std::stod(opt["--face-angle"], &used); if (used != opt["--face-angle"].size()) throw 0; }
-        catch (...) { note("--face-angle: \"" + opt["--face-angle"] + "\" is not a number"); }
+        const std::string& text = opt["--face-angle"];
+        char* end = nullptr;
+        src.faceAngle = std::strtod(text.c_str(), &end);
+        if (text.empty() || *end) note("--face-angle: \"" + text + "\" is not a number");
     }
     for (auto [key, dest] : {std::pair{"--skin-colour", &src.skinColour}, std::pair{"--hair-colour", &src.hairColour}}) {
         if (!opt.count(key)) continue;
@@ -114,7 +118,10 @@ int runDslMake(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (opt.count("--feather") && !toInt(opt["--feather"], src.feather))
         note("--feather: \"" + opt["--feather"] + "\" is not a whole number");
-    if (opt.count("--name")) src.name = opt["--name"];
+    if (opt.count("--name")) {
+        if (auto name = utf8ToCp1250(opt["--name"])) src.name = *name;
+        else note("--name: \"" + opt["--name"] + "\" has characters the model file's code page (Windows-1250) cannot hold");
+    }
 
     if (problems.empty()) {
         std::vector<std::string> warnings;

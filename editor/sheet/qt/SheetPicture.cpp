@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,6 +35,17 @@ struct Section {
     std::string heading;
     std::vector<SheetCell> cells;
 };
+
+// Names on the drive are 8-bit text of the Central European code page; UTF-8 passes as it is.
+QString fromDataText(const std::string& text)
+{
+    QByteArray bytes = QByteArray::fromStdString(text);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString s = utf8(bytes);
+    if (!utf8.hasError()) return s;
+    QStringDecoder cp1250("windows-1250");
+    return cp1250.isValid() ? cp1250(bytes) : QString::fromLatin1(bytes);
+}
 
 QImage toQImage(const Bitmap& b)
 {
@@ -84,7 +96,7 @@ QImage layOut(const std::vector<Section>& sections, int columns, double scale)
         p.setFont(headingFont);
         p.setPen(QColor(70, 52, 44));
         p.drawText(QRect(margin, y, width - 2 * margin, headingH - 10), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromStdString(s.heading));
+                   fromDataText(s.heading));
         p.fillRect(QRect(margin, y + headingH - 8, width - 2 * margin, 2), QColor(200, 184, 170));
         y += headingH;
         for (size_t i = 0; i < s.cells.size(); ++i) {
@@ -105,7 +117,7 @@ QImage layOut(const std::vector<Section>& sections, int columns, double scale)
             p.setPen(QColor(60, 50, 46));
             p.setFont(labelFont);
             p.drawText(QRect(cell.x(), cell.bottom() + 4, cellW, labelH - 4), Qt::AlignHCenter | Qt::AlignTop,
-                       QString::fromStdString(std::to_string(i + 1) + ". " + c.title));
+                       fromDataText(std::to_string(i + 1) + ". " + c.title));
         }
         y += int((s.cells.size() + size_t(columns) - 1) / size_t(columns)) * (cellH + labelH + gap);
     }
