@@ -37,8 +37,10 @@ QApplication& app()
     static int argc = 1;
     static char name[] = "finish_screens";
     static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    return a;
+    // Never destroyed: Qt's own statics go first at exit, and tearing the application down after
+    // them crashes.
+    static QApplication* a = new QApplication(argc, argv);
+    return *a;
 }
 
 std::filesystem::path screens()

@@ -22,8 +22,10 @@ QApplication& app()
     static int argc = 1;
     static char name[] = "help_view_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    return a;
+    // Never destroyed: Qt's own statics go first at exit, and tearing the application down after
+    // them crashes.
+    static QApplication* a = new QApplication(argc, argv);
+    return *a;
 }
 
 const std::filesystem::path builtHelp = std::filesystem::path(SALON_BINARY_DIR) / "editor/shell" / HelpFileName;
