@@ -23,22 +23,19 @@ std::vector<float> squaredDistance(const std::vector<uint8_t>& seed, int32_t w, 
     int32_t n = std::max(w, h);
     std::vector<float> f(n), out(n), z(n + 1);
     std::vector<int32_t> v(n);
+    // The lower envelope of the parabolas rooted at every sample, read off at every sample.
     auto pass = [&](int32_t len) {
+        auto meet = [&](int32_t q, int32_t p) {
+            return ((f[q] + float(q) * float(q)) - (f[p] + float(p) * float(p))) / float(2 * q - 2 * p);
+        };
         int32_t k = 0;
         v[0] = 0;
         z[0] = -inf;
         z[1] = inf;
         for (int32_t q = 1; q < len; ++q) {
-            float s;
-            for (;;) {
-                int32_t p = v[k];
-                s = ((f[q] + float(q) * float(q)) - (f[p] + float(p) * float(p))) / float(2 * q - 2 * p);
-                if (s > z[k] || k == 0) break;
-                --k;
-            }
-            if (s <= z[k]) { v[0] = q; z[0] = -inf; z[1] = inf; k = 0; continue; }
-            ++k;
-            v[k] = q;
+            float s = meet(q, v[k]);
+            while (k > 0 && s <= z[k]) s = meet(q, v[--k]);
+            v[++k] = q;
             z[k] = s;
             z[k + 1] = inf;
         }
@@ -68,8 +65,8 @@ GreyImage featherInside(const std::vector<uint8_t>& inside, int32_t w, int32_t h
     GreyImage m{w, h, std::vector<uint8_t>(size_t(w) * size_t(h), 0)};
     std::vector<uint8_t> outside(inside.size());
     for (size_t i = 0; i < inside.size(); ++i) outside[i] = inside[i] ? 0 : 1;
-    // The picture's border counts as outside only where the cut-out is open to it: a cut-out that
-    // runs off the picture keeps full strength up to the picture's edge.
+    // Only pixels outside the cut-out seed the distance, not the picture's edge: a cut-out that runs
+    // off the picture keeps full strength up to the edge.
     std::vector<float> d2 = squaredDistance(outside, w, h);
     for (size_t i = 0; i < inside.size(); ++i) {
         if (!inside[i]) continue;
