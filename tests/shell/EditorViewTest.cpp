@@ -128,5 +128,35 @@ TEST_F(EditorView, MouseAndKeysThroughTheWindowReachTheHandlers)
     EXPECT_EQ(shown.pixelColor(at), result.pixelColor(20, 20));
 }
 
+TEST_F(EditorView, GuideLineIsDrawnInvertedAndRotatesTheFace)
+{
+    ASSERT_TRUE(loadDemo());
+    MainWindow window(editor);
+    window.syncFromModel();
+    window.show();
+    QTest::mouseClick(&window, Qt::LeftButton, {}, centreOf(editor.form.Funkce[14]));
+    ASSERT_EQ(engine.EditMode, 13);
+
+    const QPoint origin(editor.form.Picture1.Left, editor.form.Picture1.Top);
+    const Bitmap view = engine.Surfaces[0].image();
+    QTest::mousePress(&window, Qt::LeftButton, {}, origin + QPoint(100, 60));
+    QTest::mouseMove(&window, origin + QPoint(140, 100));
+    QTest::mouseMove(&window, origin + QPoint(160, 140));
+    // The line from the press to the mouse is the inverse of the picture under it; the one drawn
+    // on the way there is gone again.
+    const uint32_t under = view.pixel(130, 100), now = engine.Surfaces[0].image().pixel(130, 100);
+    EXPECT_EQ(now, under ^ 0xFFFFFFu);
+    EXPECT_EQ(engine.Surfaces[0].image().pixel(120, 80), view.pixel(120, 80));
+    window.grab().save(QString(SALON_BINARY_DIR) + "/tests/shell/guide-line.png");
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, origin + QPoint(160, 140));
+    const float line = engine.LineAngle;
+    EXPECT_NEAR(line, 90.0f - 53.130102f, 1e-3);  // 60 across, 80 down: 36.87 degrees off the vertical
+
+    const float angleBefore = engine.Angle;
+    QTest::mouseClick(&window, Qt::LeftButton, {}, centreOf(editor.form.Tlac[0]));
+    EXPECT_FLOAT_EQ(engine.Angle, angleBefore + line - engine.ModelAngle);
+    EXPECT_EQ(engine.LineAngle, 0.0f);
+}
+
 } // namespace
 } // namespace salon

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace salon::test {
 namespace {
 
@@ -349,6 +351,73 @@ TEST_F(PanelTest, OpeningAPhotoThatFailsKeepsTheWaitingImage)
     click(9);
     EXPECT_TRUE(engine.faceLoaded);
     EXPECT_TRUE(editor.form.Picture1.Visible);
+    EXPECT_EQ(engine.editMode, 1);
+}
+
+TEST_F(PanelTest, DisplayChangeLaysTheWindowOutAgainAndKeepsTheWork)
+{
+    loadBoth();
+    click(11);
+    engine.faceX = 17;
+    editor.SysInfo1_DisplayChanged({0, 0, 800 * 15, 600 * 15});
+    EXPECT_EQ(editor.layout.ScreenW, 792);
+    EXPECT_EQ(editor.form.Funkce[0].Left, editor.layout.PanelX);
+    EXPECT_EQ(engine.frameW, editor.layout.PictureW);
+    EXPECT_EQ(engine.editMode, 10);
+    EXPECT_EQ(engine.faceX, 17);
+    EXPECT_TRUE(editor.form.Sipka[0].Visible);
+    EXPECT_EQ(editor.form.Sipka[0].Left, editor.layout.PanelX + 1);
+    EXPECT_EQ(host.ends, 0);
+    // Too small a work area now: said once, the old layout stays and the program runs on.
+    const MainLayout before = editor.layout;
+    editor.SysInfo1_DisplayChanged({0, 0, 600 * 15, 400 * 15});
+    EXPECT_EQ(editor.layout.ScreenW, before.ScreenW);
+    EXPECT_EQ(ui.messages.back().text, ResText(54));
+    EXPECT_EQ(host.ends, 0);
+}
+
+struct StartUpOnDrives : ::testing::Test {
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "salon_shell_start";
+    DriveTable saved = DriveTable::current();
+    RecordingEngine engine;
+    ScriptedUi ui;
+    ScriptedHost host;
+    Editor editor{engine, ui, host};
+    void SetUp() override
+    {
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(root);
+        DriveTable::current() = DriveTable({{'C', root}});
+    }
+    void TearDown() override
+    {
+        DriveTable::current() = saved;
+        std::filesystem::remove_all(root);
+    }
+};
+
+TEST_F(StartUpOnDrives, NoDataDriveTellsWhereItLookedAndEnds)
+{
+    EXPECT_FALSE(editor.Form_Load({}, "/opt/salon", {0, 0, 1024 * 15, 768 * 15}));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find(root.string()), std::string::npos);
+    EXPECT_NE(ui.messages[0].text.find("SALON_DRIVES"), std::string::npos);
+    EXPECT_FALSE(editor.form.Visible);
+}
+
+TEST_F(StartUpOnDrives, MissingCategoryFileIsReportedAndTheEditorStillStarts)
+{
+    EXPECT_TRUE(editor.Form_Load({"/c"}, "/opt/salon", {0, 0, 1024 * 15, 768 * 15}));
+    EXPECT_EQ(editor.DataDrive, "C");
+    EXPECT_EQ(editor.ProgramDir, "/opt/salon\\");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("dslob00.aob"), std::string::npos);
+    EXPECT_TRUE(editor.form.Visible);
+    EXPECT_TRUE(editor.form.Funkce[9].Enabled);
+    // The hairstyle command then opens nothing and changes nothing.
+    editor.Funkce_MouseDown(1, LeftButton, 0, 0, 0);
+    editor.Funkce_MouseUp(1, LeftButton, 0, 0, 0);
+    EXPECT_EQ(host.catalogues, 0);
     EXPECT_EQ(engine.editMode, 1);
 }
 
