@@ -94,6 +94,23 @@ void applyRow(RasterOp op, uint8_t* d, const uint8_t* s, size_t n)
     case RasterOp::SrcCopy: std::memmove(d, s, n); return;
     case RasterOp::Blackness: std::memset(d, 0, n); return;
     case RasterOp::Whiteness: std::memset(d, 255, n); return;
+    default: break;
+    }
+    // One loop per operation so that each compiles to plain vector code.
+    auto each = [&](auto f) {
+        for (size_t i = 0; i < n; ++i) d[i] = f(d[i], s[i]);
+    };
+    switch (op) {
+    case RasterOp::SrcPaint: each([](uint8_t a, uint8_t b) { return uint8_t(a | b); }); return;
+    case RasterOp::SrcAnd: each([](uint8_t a, uint8_t b) { return uint8_t(a & b); }); return;
+    case RasterOp::SrcInvert: each([](uint8_t a, uint8_t b) { return uint8_t(a ^ b); }); return;
+    case RasterOp::SrcErase: each([](uint8_t a, uint8_t b) { return uint8_t(b & ~a); }); return;
+    case RasterOp::NotSrcCopy: each([](uint8_t, uint8_t b) { return uint8_t(~b); }); return;
+    case RasterOp::NotSrcErase: each([](uint8_t a, uint8_t b) { return uint8_t(~(a | b)); }); return;
+    case RasterOp::MergePaint: each([](uint8_t a, uint8_t b) { return uint8_t(a | ~b); }); return;
+    case RasterOp::DstInvert:
+        for (size_t i = 0; i < n; ++i) d[i] = uint8_t(~d[i]);
+        return;
     default:
         for (size_t i = 0; i < n; ++i) d[i] = applyOp(op, d[i], s ? s[i] : 0);
     }
