@@ -14,7 +14,7 @@ struct QuestionForm {
     int32_t Width = 520, Height = 300;
     CommandButton Command1, Command2, Command3;
     int focused = 3;            // which command button has the focus
-    std::string helpText;       // page 16 of the help file (rich text), filled at start
+    std::string helpText;       // page 16 of the help file as HTML, filled at start (ShowHint(16))
 
     // The mode-change state the window changes; they live with the main window.
     int32_t* DontAsk = nullptr;

@@ -96,6 +96,7 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent) : QWidget(parent), m_edi
     });
     m_scroll = new QScrollBar(Qt::Horizontal, this);
     m_scroll->hide();
+    m_scroll->setFocusPolicy(Qt::NoFocus);  // keys stay with the window (Form_KeyDown)
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int v) {
         auto& s = m_editor.form.HScroll1;
         if (s.Value == v)
