@@ -51,8 +51,8 @@ void Engine::UndoStep(int32_t operation)
         }
         return;
     }
-    RetouchUndoAvailable = false;
     if (EditMode != 2 && (EditMode < 9 || EditMode > 13)) return;
+    RetouchUndoAvailable = false;
 
     auto record = [this] {
         RedoEntry = {};

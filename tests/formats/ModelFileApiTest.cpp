@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstring>
 #include <fstream>
+#include <iterator>
 
 using namespace salon;
 
@@ -178,4 +180,35 @@ TEST_F(LibraryModelFile, ShortArraysFailInsteadOfReadingPastThem)
     ScriptedUi ui;
     EXPECT_EQ(0, a.write(ui, path("m.dsl")));
     EXPECT_FALSE(std::filesystem::exists(path("m.dsl")));
+}
+
+TEST_F(LibraryModelFile, ShortVersionLeavesNameAndRegionDataAlone)
+{
+    ScriptedUi ui;
+    ASSERT_EQ(1, sampleArrays().write(ui, path("m.dsl")));
+    // Move the bitmap header to 193: the short layout, same length.
+    std::vector<uint8_t> f;
+    {
+        std::ifstream in(path("m.dsl"), std::ios::binary);
+        f.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    auto setLong = [&f](size_t pos, int32_t v) { std::memcpy(f.data() + pos - 1, &v, 4); };
+    const auto header = dsl::standardBitmapHeader(22, 21);
+    setLong(9 + 4 * 3, 193);
+    for (size_t i = 0; i < 10; ++i) setLong(193 + 4 * i, header[i]);
+    std::ofstream(path("short.dsl"), std::ios::binary).write(reinterpret_cast<const char*>(f.data()), std::streamsize(f.size()));
+
+    Arrays b;
+    b.name = "kept";
+    b.rgn.values = {42};
+    ASSERT_EQ(1, b.read(path("short.dsl")));
+    EXPECT_EQ(0, b.data(1));
+    EXPECT_EQ(22, b.data(5));
+    EXPECT_EQ(21, b.data(6));
+    EXPECT_EQ(0, b.data(28));
+    EXPECT_EQ("kept", b.name);
+    EXPECT_EQ(std::vector<int32_t>{42}, b.rgn.values);
+    EXPECT_EQ(0, b.write(ui, path("back.dsl")));
+    b.data(1) = 1;
+    EXPECT_EQ(1, b.write(ui, path("back.dsl")));
 }
