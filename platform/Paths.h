@@ -3,8 +3,9 @@
 // "\") exactly as they build them. The drive table maps drive letters to native directories; each
 // path component is then matched without regard to case, as on Windows.
 //
-// The table comes from SALON_DRIVES ("D=/srv/salon;E=/media/cdrom"); without it, D is the demo
-// data drive built into the build tree.
+// The table comes from SALON_DRIVES ("D=/srv/salon;E=/media/cdrom"; an entry may end in ",N" to
+// give the drive type N, e.g. "E=/media/cdrom,5"); without it, D is the demo data drive built
+// into the build tree. ".." never climbs above a drive's root, as on Windows.
 #include <cstdint>
 #include <filesystem>
 #include <map>

@@ -1,6 +1,7 @@
 #pragma once
 // Reading and writing picture files. Every reader checks sizes and offsets against the data it has
-// before it allocates; a damaged or unsupported file is an Error, never a crash.
+// before it allocates; a damaged or unsupported file is an Error, never a crash. Pictures over
+// 64 Mpixel or with a side over 2^20 pixels are refused.
 #include "Bitmap.h"
 #include "Result.h"
 
@@ -19,8 +20,11 @@ PictureKind sniffPicture(std::span<const uint8_t> data);
 // depth and palette; 16- and 32-bit files become 24-bit.
 Result<Bitmap> decodeBmp(std::span<const uint8_t> data);
 Result<Bitmap> decodeJpeg(std::span<const uint8_t> data);  // always 24-bit
-Result<Bitmap> decodeGif(std::span<const uint8_t> data);   // first frame, 8-bit with palette
-Result<Bitmap> decodeIco(std::span<const uint8_t> data);   // ICO or CUR: the largest image, 24-bit
+// First frame, 8-bit with its palette, placed on the logical screen (background index elsewhere).
+Result<Bitmap> decodeGif(std::span<const uint8_t> data);
+// ICO or CUR: the largest bitmap image (PNG-compressed images are passed over), 24-bit; pixels with
+// an alpha channel are composited onto black, the AND mask is not applied.
+Result<Bitmap> decodeIco(std::span<const uint8_t> data);
 Result<Bitmap> decodePicture(std::span<const uint8_t> data);  // by sniffPicture
 
 // A 24-bit bottom-up BMP file (54-byte header), any input depth converted. Indexed pictures of 8
@@ -30,7 +34,8 @@ std::vector<uint8_t> encodeJpeg(const Bitmap& picture, int quality = 90);
 
 Result<std::vector<uint8_t>> readFileBytes(const std::filesystem::path& path, uint64_t maxBytes = 512u << 20);
 Result<Bitmap> loadPicture(const std::filesystem::path& path);
-// Writes to a temporary file beside the target and renames it over the target.
+// Writes to a temporary file beside the target and renames it over the target; a replaced file
+// keeps its permissions. On failure the target is untouched and no temporary file remains.
 Result<bool> writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 Result<bool> saveBmp(const std::filesystem::path& path, const Bitmap& picture);
 

@@ -37,13 +37,17 @@ public:
 
     [[nodiscard]] static Region invalid();
     [[nodiscard]] static Region rect(const Rect& r);
-    [[nodiscard]] static Region rect(int32_t left, int32_t top, int32_t right, int32_t bottom);
-    // Rounded rectangle with ellipse corners of the given full width and height.
+    [[nodiscard]] static Region rect(int32_t left, int32_t top, int32_t right, int32_t bottom);  // corners in any order
+    // Rounded rectangle with ellipse corners of the given full width and height. As on the
+    // platform, the shape of (l,t,r,b) covers l <= x < r - 1, t <= y < b - 1 (corners given in
+    // any order); corners under 2 pixels give that plain rectangle. A pixel of a corner row is in
+    // when its centre lies inside or on the corner ellipse; every row keeps its middle pixel.
     [[nodiscard]] static Region roundRect(const Rect& r, int32_t ellipseW, int32_t ellipseH);
-    [[nodiscard]] static Region ellipse(const Rect& bounds);
+    [[nodiscard]] static Region ellipse(const Rect& bounds);  // roundRect with the whole box as corner
     [[nodiscard]] static Region polygon(std::span<const Point> points, FillRule rule);
-    // counts[k] points of polygon k follow those of polygons 0..k-1. Invalid when the counts do not
-    // add up to the points given or a polygon has fewer than 2 points.
+    // counts[k] points of polygon k follow those of polygons 0..k-1; each polygon closes by itself.
+    // Invalid when the counts do not add up to the points given, a polygon has fewer than 2 points,
+    // or the result would exceed 16M rectangles.
     [[nodiscard]] static Region polygons(std::span<const Point> points, std::span<const int32_t> counts,
                                          FillRule rule);
     // The part of the same region inside `clip`. Rows and columns outside it are never scanned, so a
