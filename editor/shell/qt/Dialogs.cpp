@@ -35,6 +35,12 @@ CatalogueDialog::CatalogueDialog(CatalogueForm& form, QWidget* parent) : QDialog
         m_form.Command1_Click();
         afterHandler();
     });
+    m_sheet = new QPushButton(QString::fromUtf8("Kontaktní arch"), this);
+    m_sheet->setToolTip(QString::fromUtf8(" Fotografie obličeje ve všech účesech této skupiny jako jeden obrázek PNG "));
+    connect(m_sheet, &QPushButton::clicked, this, [this] {
+        if (contactSheet)
+            contactSheet(m_form.currentCategory);
+    });
     sync();
 }
 
@@ -62,6 +68,10 @@ void CatalogueDialog::sync()
     m_scroll->setGeometry(f.HScroll1.Left, f.HScroll1.Top, f.HScroll1.Width, f.HScroll1.Height);
     m_cancel->setText(QString::fromStdString(f.Command1.Caption));
     m_cancel->setGeometry(f.Command1.Left, f.Command1.Top, f.Command1.Width, f.Command1.Height);
+    // Left of Cancel, the same height; hidden without an action or a category.
+    const int sheetW = 130;
+    m_sheet->setGeometry(f.Command1.Left - sheetW - 8, f.Command1.Top, sheetW, f.Command1.Height);
+    m_sheet->setVisible(bool(contactSheet) && f.currentCategory >= 0);
     update();
 }
 

@@ -6,6 +6,9 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <functional>
+
 class QListWidget;
 class QScrollBar;
 class QPushButton;
@@ -18,6 +21,8 @@ class CatalogueDialog : public QDialog {
 public:
     CatalogueDialog(CatalogueForm& form, QWidget* parent);
     void sync();
+    // The contact sheet of the category shown, from the button beside Cancel (hidden when unset).
+    std::function<void(int32_t category)> contactSheet;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -30,6 +35,7 @@ private:
     QListWidget* m_list;
     QScrollBar* m_scroll;
     QPushButton* m_cancel;
+    QPushButton* m_sheet;
 };
 
 class QuestionDialog : public QDialog {

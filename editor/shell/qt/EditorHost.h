@@ -13,6 +13,8 @@ public:
     MainWindow* window = nullptr;
     // Shows the help window Form2 modally; unset, help does nothing.
     std::function<void()> helpWindow;
+    // The catalogue window's contact sheet of a category (0-based); unset, the button is hidden.
+    std::function<void(int32_t category)> contactSheet;
 
     void showCatalogue(CatalogueForm& form) override;
     void showQuestion(QuestionForm& form) override;

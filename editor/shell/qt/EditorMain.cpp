@@ -22,6 +22,7 @@
 #include "editor/shell/qt/ButtonFaces.h"
 #include "editor/shell/qt/HelpPictures.h"
 #include "editor/shell/qt/HelpView.h"
+#include "editor/shell/qt/PrintContactSheet.h"
 #include "editor/shell/qt/Dialogs.h"
 #include "editor/shell/qt/EditorHost.h"
 #include "editor/shell/qt/MainWindow.h"
@@ -53,6 +54,8 @@ namespace salon {
 void QtEditorHost::showCatalogue(CatalogueForm& form)
 {
     CatalogueDialog dialog(form, window);
+    dialog.contactSheet = contactSheet;
+    dialog.sync();
     dialog.exec();
 }
 
@@ -186,6 +189,12 @@ int runEditor(int argc, char** argv)
     files.install();
     HelpCommands help(editor, std::filesystem::path(programDir) / HelpFileName);
     help.install();
+#ifdef SALON_HAVE_SHEET
+    std::string lastSheet;
+    host.contactSheet = [&](int32_t category) {
+        printContactSheet(ui, editor.DataDrive, category, engine.PhotoFile, lastSheet);
+    };
+#endif
     host.helpWindow = [&] {
         HelpWindow w(resources, host.window);
         w.showPage(help.pages);
