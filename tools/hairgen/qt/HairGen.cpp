@@ -405,7 +405,7 @@ private:
             return s;
         };
 
-        auto paint = [&](const Strand& s, double widthScale, double darken, bool solid) {
+        auto paint = [&](const Strand& s, double widthScale, double darken, bool solid, double alphaScale = 1.0) {
             const size_t count = s.pts.size();
             for (size_t k = 1; k < count; ++k) {
                 double u = double(k) / double(count - 1);
@@ -429,7 +429,7 @@ private:
                 double fade = layer.rootFade ? smoothstep(0.0, 0.12, u) : 1.0;
                 if (solid && layer.rootFade && u < 0.2) continue;
                 w *= 0.4 + 0.6 * fade;
-                c.setAlphaF(float(solid ? 1.0 : s.alpha * fade * (u > 0.85 ? 1 - (u - 0.85) / 0.2 : 1.0)));
+                c.setAlphaF(float(solid ? 1.0 : alphaScale * s.alpha * fade * (u > 0.85 ? 1 - (u - 0.85) / 0.2 : 1.0)));
                 QPen pen(c, w, Qt::SolidLine, Qt::RoundCap);
                 p.setPen(pen);
                 p.drawLine(a, b);
@@ -442,11 +442,11 @@ private:
 
         if (layer.underlay) {
             // A body of thick, dark strands: the hair reads as a mass with depth between strands.
-            for (int i = 0; i < layer.strands / 6; ++i) paint(makeStrand(0.6), 4.5, 0.55, true);
+            for (int i = 0; i < layer.strands / 6; ++i) paint(makeStrand(0.3), 3.8, 0.55, true);
         }
         for (int i = 0; i < layer.strands; ++i) paint(makeStrand(1.0), 1.0, 1.0, false);
         // A few loose strands at the edges keep the outline from looking cut out.
-        for (int i = 0; i < layer.strands / 60; ++i) paint(makeStrand(2.0), 0.6, 0.9, false);
+        for (int i = 0; i < layer.strands / 60; ++i) paint(makeStrand(2.0), 0.6, 1.1, false, 0.55);
     }
 
     void drawCoil(QPainter& p, QPainter& m, const Coil& coil)

@@ -233,15 +233,17 @@ std::vector<Style> demoStyles()
         s.background = QColor(186, 196, 186);
         s.seed = 16;
         // Swept from the crown to the right, choppy ends over the forehead.
-        Layer l = layer({g(226, 86, 176, 90, 160, 170, 172, 236),
+        Layer l = layer({g(222, 90, 168, 96, 152, 170, 160, 232),
+                         g(226, 86, 176, 90, 160, 170, 172, 236),
                          g(232, 78, 186, 80, 176, 140, 184, 196),
                          g(236, 72, 206, 90, 196, 130, 200, 176),
                          g(244, 70, 236, 96, 236, 140, 246, 192),
                          g(252, 70, 270, 96, 282, 150, 302, 190),
                          g(260, 72, 304, 90, 326, 140, 336, 184),
                          g(268, 76, 330, 80, 348, 150, 342, 206),
-                         g(274, 82, 344, 86, 356, 176, 344, 238)},
-                        3600);
+                         g(274, 82, 344, 86, 356, 176, 344, 238),
+                         g(278, 86, 352, 92, 362, 176, 352, 232)},
+                        3900);
         l.jitter = 5;
         l.rootJitter = 10;
         l.shorten = 0.35;
@@ -314,21 +316,23 @@ std::vector<Style> demoStyles()
         s.id = "short-crop";
         s.title = "Kratky strih s melirem";
         s.hair = QColor(64, 46, 34);
-        s.streak = QColor(186, 148, 98);
-        s.streakShare = 0.22;
+        s.streak = QColor(168, 134, 96);
+        s.streakShare = 0.16;
         s.clothes = QColor(120, 130, 110);
         s.neckline = 0;
         s.background = QColor(170, 176, 184);
         s.seed = 23;
         // From the crown out and forward: short, textured, a little lifted at the front.
-        Layer l = layer({g(256, 104, 200, 96, 172, 150, 176, 226),
+        Layer l = layer({g(256, 104, 186, 100, 158, 150, 161, 224),
+                         g(256, 104, 200, 96, 172, 150, 176, 226),
                          g(256, 104, 206, 92, 182, 130, 184, 180),
                          g(256, 104, 228, 92, 212, 120, 214, 164),
                          g(256, 104, 254, 88, 250, 120, 256, 160),
                          g(256, 104, 284, 92, 296, 120, 298, 164),
                          g(256, 104, 306, 92, 330, 130, 330, 180),
-                         g(256, 104, 312, 96, 340, 150, 336, 226)},
-                        3000);
+                         g(256, 104, 312, 96, 340, 150, 336, 226),
+                         g(256, 104, 326, 100, 354, 150, 351, 224)},
+                        3400);
         l.rootJitter = 16;
         l.jitter = 4;
         l.shorten = 0.25;
