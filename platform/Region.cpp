@@ -72,6 +72,23 @@ struct Edge {
         if (p % dy != 0 && p > 0) ++q;
         return x0 + int64_t(q);
     }
+    // The first row after y on which crossing(row) differs from c = crossing(y) (y1 when none).
+    int64_t nextChange(int64_t y, int64_t c) const
+    {
+        const int64_t dy = y1 - y0, dx = x1 - x0;
+        Int128 t;
+        if (dx > 0) {
+            // smallest t with x0 * dy + t * dx > c * dy
+            t = Int128(c - x0) * dy / dx + 1;
+        } else if (dx < 0) {
+            // smallest t with x0 * dy + t * dx <= (c - 1) * dy
+            const Int128 n = Int128(x0 - c + 1) * dy, d = -dx;
+            t = n / d + (n % d != 0 ? 1 : 0);
+        } else {
+            return y1;
+        }
+        return std::max<int64_t>(y + 1, int64_t(std::min<Int128>(Int128(y0) + t, y1)));
+    }
 };
 
 struct Span {
@@ -278,7 +295,8 @@ Region Region::polygons(std::span<const Point> points, std::span<const int32_t> 
 
     BandBuilder bands;
     std::vector<const Edge*> active;
-    std::vector<std::pair<int64_t, int32_t>> xs;
+    std::vector<std::pair<int64_t, int32_t>> xs, prevXs;
+    int64_t prevY = std::numeric_limits<int64_t>::min();
     std::vector<Span> spans;
     size_t next = 0;
     int64_t y = std::max<int64_t>(edges.front().y0, clip.top);
@@ -326,12 +344,19 @@ Region Region::polygons(std::span<const Point> points, std::span<const int32_t> 
             }
         }
 
-        // Between events a set of vertical edges gives the same spans on every row.
+        // Between events a set of vertical edges gives the same spans on every row. Steep edges
+        // repeat their crossings over runs of rows too: once a row repeats the one above it, the
+        // scan jumps to the first row where any crossing moves, so a tall steep polygon costs
+        // its distinct rows, not its height.
         int64_t rowEnd = y + 1;
-        if (allVertical) {
+        if (allVertical || (prevY == y - 1 && xs == prevXs)) {
             if (next < edges.size()) until = std::min(until, edges[next].y0);
+            if (!allVertical)
+                for (const Edge* e : active) until = std::min(until, e->nextChange(y, e->crossing(y)));
             rowEnd = std::max(rowEnd, until);
         }
+        prevXs.swap(xs);
+        prevY = rowEnd - 1;
         rowEnd = std::min<int64_t>(rowEnd, clip.bottom);
         if (!spans.empty()) bands.row(y, rowEnd, spans);
         if (bands.failed) return invalid();

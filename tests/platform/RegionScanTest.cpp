@@ -179,6 +179,15 @@ TEST(RegionScan, HugeCoordinatesDoNotOverflow)
     EXPECT_EQ(w.bounds(), (Rect{-2000000000, -1, 2000000000, 1}));
     EXPECT_TRUE(w.contains(-1, 0));
     EXPECT_FALSE(w.contains(0, 0));  // the slanted edge passes exactly through (0, 0)
+    // Four billion rows of a steep spike hold only a few distinct spans; they must not be walked.
+    const Point spike[] = {{0, -2000000000}, {3, 2000000000}, {-3, 2000000000}};
+    Region sp = Region::polygon(spike, FillRule::EvenOdd);
+    EXPECT_LE(sp.rectCount(), 8u);
+    for (int x = -3; x <= 3; ++x) EXPECT_EQ(sp.contains(x, 0), x >= -1 && x <= 1) << x;
+    EXPECT_FALSE(sp.contains(0, -2000000000)) << "the apex row has no width";
+    EXPECT_TRUE(sp.contains(0, -1999999999));
+    EXPECT_TRUE(sp.contains(2, 1999999999));
+    EXPECT_FALSE(sp.contains(3, 1999999999));
 }
 
 TEST(RegionScan, ManySmallSquaresInOneSetEqualTheirUnion)
