@@ -105,7 +105,8 @@ Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const Fac
     return out;
 }
 
-Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedPhoto& photo, bool withFace)
+Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedPhoto& photo, bool withFace,
+                                   int32_t swatch)
 {
     ScriptedUi ui;
     Engine engine(ui);
@@ -138,6 +139,7 @@ Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedP
         engine.RenderFace(true);
         engine.ComposeResult();
         engine.FaceColourCommand(0);
+        if (swatch >= 0) engine.SwatchClick(swatch);
     }
     Bitmap result = engine.Surfaces[withFace ? Composite : ModelPicture].readRows();
     if (result.isNull()) return Error{modelPath + ": the engine produced no picture"};

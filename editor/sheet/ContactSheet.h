@@ -49,11 +49,13 @@ Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const Fac
                                    const std::filesystem::path& scratch);
 
 // Loads the model and the photo into a fresh engine, places the face and runs the face-colour
-// command (button 0). `withFace` false gives the bare model for looking at the cut-out.
-Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedPhoto& photo, bool withFace = true);
+// command (button 0), then, when `swatch` is 0..48, clicks that hair colour swatch (a model whose
+// colour range excludes it keeps its own hair). `withFace` false gives the bare model.
+Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedPhoto& photo, bool withFace = true,
+                                   int32_t swatch = -1);
 
 // --contact-sheet CATEGORY|all --photo FILE --out FILE.png [--face X,Y,W,H] [--drive D]
-//                [--columns N] [--bare]
+//                [--columns N] [--scale F] [--swatch K] [--bare]
 // Returns the exit code: 0 written, 1 failed, 2 bad usage. Implemented with Qt (labels, PNG).
 int runContactSheet(int argc, char** argv);
 

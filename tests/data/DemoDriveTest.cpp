@@ -3,6 +3,7 @@
 #include "editor/sheet/ContactSheet.h"
 #include "library/formats/FileBytes.h"
 #include "library/formats/ModelFile.h"
+#include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/PictureFile.h"
 
@@ -95,6 +96,35 @@ TEST_F(DemoDrive, TheSampleFaceGoesIntoEveryModel)
                 for (int32_t x = a.width * 2 / 5; x < a.width * 3 / 5; ++x) changed += a.pixel(x, y) != b.pixel(x, y);
             EXPECT_GT(changed, 0) << path << ": no face in the cut-out";
         }
+}
+
+// The hair masks cover the hair, not only its edge over the face: a red swatch turns the body of
+// the hair red in every model of the recolourable category.
+TEST_F(DemoDrive, ARedSwatchReddensAllOfTheHair)
+{
+    auto photo = preparePhoto(Drive / "photos" / "face.jpg", nullptr, fs::temp_directory_path());
+    ASSERT_TRUE(photo) << photo.error();
+    const CatalogueCategory& c = categories.at(0);
+    for (int32_t item = 1; item <= c.count; ++item) {
+        const std::string path = catalogueModelPath('D', c, item);
+        auto model = dsl::parse(*dsl::readWholeFile(*nativePath(path)), dsl::EditorMagic, false);
+        ASSERT_TRUE(model);
+        const dsl::Mask& hair = model.value().mask2;
+        auto own = renderFaceIntoModel(path, photo.value(), true);
+        auto red = renderFaceIntoModel(path, photo.value(), true, 24);  // 64, 15, 13
+        ASSERT_TRUE(own && red) << path;
+        double ownR = 0, ownG = 0, redR = 0, redG = 0;
+        int n = 0;
+        for (int32_t y = hair.y; y < hair.y + hair.height; ++y)
+            for (int32_t x = hair.x; x < hair.x + hair.width; ++x) {
+                if (hair.at(x, y) != 255 || model.value().mask1.contains(x, y)) continue;
+                uint32_t a = own.value().pixel(x, y), b = red.value().pixel(x, y);
+                ownR += redOf(a); ownG += greenOf(a); redR += redOf(b); redG += greenOf(b);
+                ++n;
+            }
+        ASSERT_GT(n, 2000) << path << ": too little opaque hair outside the face";
+        EXPECT_GT(redR / redG, 1.5 * (ownR / ownG)) << path;
+    }
 }
 
 TEST(DemoPhoto, OversizedPhotosAreReducedWithTheirFaceBox)

@@ -26,10 +26,11 @@ namespace {
 
 const char* const Usage =
     "usage: --contact-sheet CATEGORY|all --photo FILE --out FILE.png [--face X,Y,W,H] [--drive D]\n"
-    "                       [--columns N] [--scale F] [--bare]\n"
+    "                       [--columns N] [--scale F] [--swatch K] [--bare]\n"
     "Sets the photo's face into every model of the category (face colour at 100 %) and writes a\n"
     "labelled grid. The face box (hairline to chin, photo pixels) defaults to FILE's .box file.\n"
-    "--bare shows the models without a face.\n";
+    "--swatch K recolours the hair with swatch K (0..48) as a click on it would; --bare shows the\n"
+    "models without a face.\n";
 
 struct Section {
     std::string heading;
@@ -132,6 +133,7 @@ int runContactSheet(int argc, char** argv)
     char drive = 'D';
     int columns = 0;
     double scale = 0.46;
+    int swatch = -1;
     bool bare = false, haveFace = false;
     FaceBox face;
     for (int i = 1; i < argc; ++i) {
@@ -143,6 +145,12 @@ int runContactSheet(int argc, char** argv)
         else if (a == "--drive") { const char* v = value(); if (v && *v) drive = char(std::toupper((unsigned char)*v)); }
         else if (a == "--columns") { const char* v = value(); if (v) columns = std::atoi(v); }
         else if (a == "--bare") bare = true;
+        else if (a == "--swatch") {
+            const char* v = value();
+            char* end = nullptr;
+            swatch = v ? int(std::strtol(v, &end, 10)) : -1;
+            if (!v || *end || swatch < 0 || swatch > 48) { std::fprintf(stderr, "--swatch is a swatch number 0..48\n"); return 2; }
+        }
         else if (a == "--scale") { const char* v = value(); if (v) scale = std::clamp(std::atof(v), 0.1, 2.0); }
         else if (a == "--face") {
             const char* v = value();
@@ -198,7 +206,7 @@ int runContactSheet(int argc, char** argv)
             std::string path = catalogueModelPath(drive, c, item);
             SheetCell cell;
             cell.title = modelName(path);
-            auto result = renderFaceIntoModel(path, prepared, !bare);
+            auto result = renderFaceIntoModel(path, prepared, !bare, swatch);
             if (result) cell.picture = std::move(result.value());
             else { cell.error = result.error(); ++failed; std::fprintf(stderr, "%s\n", cell.error.c_str()); }
             ++total;
