@@ -159,7 +159,9 @@ int32_t SuPisDSL(Ui& ui, const std::string& JmeSou, const ByteArray2D& BObr1, co
         m.mask1 = {BDData(9), BDData(10), BDData(7), BDData(8), BTr1.values};
         m.mask2 = {BDData(13), BDData(14), BDData(11), BDData(12), BTr2.values};
         m.mask3 = {BDData(17), BDData(18), BDData(15), BDData(16), BTr3.values};
-        for (const dsl::Mask* k : {&m.mask1, &m.mask2, &m.mask3})
+        // Mask 3's own fields are only carried through (its bytes lie over rectangle 2), so any
+        // values a file held must be written back as they were.
+        for (const dsl::Mask* k : {&m.mask1, &m.mask2})
             if (k->width < 0 || k->height < 0 || int64_t(k->width) * k->height > (1 << 28)) return 0;
         m.set1 = arraysToSet(BPlg1, BPbX1, BPbY1, BDData(19), BDData(20));
         m.set2 = arraysToSet(BPlg2, BPbX2, BPbY2, BDData(21), BDData(22));
