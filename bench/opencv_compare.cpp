@@ -1,0 +1,206 @@
+// Our pixel steps side by side with OpenCV's nearest equivalents, on the same pictures, in one run:
+//
+//   opencv_compare [picture]     (default: the astronaut portrait of python3-skimage)
+//
+// Prints, per operation, our time, OpenCV's and the ratio ours / OpenCV. Both sides run on one
+// thread (the editor's pixel work runs on its one UI thread). Results differ in the last bit -
+// ours keeps the system's rounding rules - so only speed is compared. Each figure is the fastest
+// of several batches, and our batches alternate with OpenCV's, so that load from other processes
+// on the machine hits both sides alike.
+#include "editor/engine/Engine.h"
+#include "editor/engine/FaceTransform.h"
+#include "editor/engine/PixelBuffer.h"
+#include "platform/PictureFile.h"
+#include "platform/Region.h"
+#include "platform/Surface.h"
+#include "platform/Ui.h"
+
+#include <opencv2/core.hpp>
+#include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace salon;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Seconds per call of f, the fastest batch of `batches`, each batch at least `minBatch` long.
+double perCall(const std::function<void()>& f, int iterations)
+{
+    const auto t0 = Clock::now();
+    for (int i = 0; i < iterations; ++i) f();
+    return std::chrono::duration<double>(Clock::now() - t0).count() / iterations;
+}
+
+int iterationsFor(const std::function<void()>& f)
+{
+    f();  // warm caches and lazy set-up
+    int n = 1;
+    while (perCall(f, n) * n < 0.03 && n < (1 << 20)) n *= 2;
+    return n;
+}
+
+struct Row {
+    std::string name;
+    double ours, theirs;
+};
+
+Row compare(const std::string& name, const std::function<void()>& ours, const std::function<void()>& theirs)
+{
+    const int nOurs = iterationsFor(ours), nTheirs = iterationsFor(theirs);
+    double best[2] = {1e30, 1e30};
+    for (int round = 0; round < 9; ++round) {
+        best[0] = std::min(best[0], perCall(ours, nOurs));
+        best[1] = std::min(best[1], perCall(theirs, nTheirs));
+    }
+    return {name, best[0], best[1]};
+}
+
+// A Bitmap (24-bit, rows padded to 4 bytes) and a cv::Mat (CV_8UC3, BGR) of the same pixels.
+Bitmap toBitmap(const cv::Mat& m)
+{
+    Bitmap b = Bitmap::rgb24(m.cols, m.rows);
+    for (int y = 0; y < m.rows; ++y) std::memcpy(b.row(y), m.ptr(y), size_t(m.cols) * 3);
+    return b;
+}
+
+Surface toSurface(const cv::Mat& m)
+{
+    Surface s(m.cols, m.rows);
+    s.image() = toBitmap(m);
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string source = argc > 1 ? argv[1] : "/usr/lib/python3/dist-packages/skimage/data/astronaut.png";
+    cv::Mat portrait = cv::imread(source, cv::IMREAD_COLOR);
+    if (portrait.empty()) {
+        std::fprintf(stderr, "cannot read %s (python3-skimage ships the default picture)\n", source.c_str());
+        return 1;
+    }
+    cv::setNumThreads(1);
+
+    // The pictures of the editor's day: a large photo, the photo reduced to the working size
+    // (360 x 480) and the model-sized composite (512 x 560).
+    cv::Mat photo, face, model, other;
+    cv::resize(portrait, photo, cv::Size(1600, 1200), 0, 0, cv::INTER_CUBIC);
+    cv::resize(portrait, face, cv::Size(360, 480), 0, 0, cv::INTER_AREA);
+    cv::resize(portrait, model, cv::Size(512, 560), 0, 0, cv::INTER_AREA);
+    cv::flip(model, other, 0);
+
+    const auto jpegPath = std::filesystem::temp_directory_path() / "salon-compare-photo.jpg";
+    {
+        const auto bytes = encodeJpeg(toBitmap(photo), 90);
+        if (!writeFileAtomically(jpegPath, bytes).ok()) {
+            std::fprintf(stderr, "cannot write %s\n", jpegPath.string().c_str());
+            return 1;
+        }
+    }
+
+    std::vector<Row> rows;
+
+    {  // Area averaging: the large photo down to the working size, and the face up to the model.
+        const Surface big = toSurface(photo), small = toSurface(face);
+        Surface down(360, 480), up(512, 560);
+        down.stretchMode = up.stretchMode = StretchMode::Halftone;
+        cv::Mat cvDown, cvUp;
+        rows.push_back(compare(
+            "stretch 1600x1200 -> 360x480", [&] { stretchBlt(down, 0, 0, 360, 480, big, 0, 0, 1600, 1200, RasterOp::SrcCopy); },
+            [&] { cv::resize(photo, cvDown, cv::Size(360, 480), 0, 0, cv::INTER_AREA); }));
+        rows.push_back(compare(
+            "stretch 360x480 -> 512x560", [&] { stretchBlt(up, 0, 0, 512, 560, small, 0, 0, 360, 480, RasterOp::SrcCopy); },
+            [&] { cv::resize(face, cvUp, cv::Size(512, 560), 0, 0, cv::INTER_AREA); }));
+    }
+
+    {  // Bilinear rotation of the working photo.
+        const PixelBuffer buffer = PixelBuffer::fromBitmap(toBitmap(face));
+        const float angle = 17.0f;
+        cv::Mat rotated;
+        const cv::Mat m = cv::getRotationMatrix2D(cv::Point2f((360 + 1) / 2.0f, (360 + 1) / 2.0f), -angle, 1.0);
+        rows.push_back(compare(
+            "rotate 360x480 by 17 deg (RotatePixels)",
+            [&] {
+                PixelBuffer out = RotatedPixels(buffer, angle);
+                if (out.Data.empty()) std::abort();
+            },
+            [&] { cv::warpAffine(face, rotated, m, face.size(), cv::INTER_LINEAR, cv::BORDER_CONSTANT); }));
+    }
+
+    {  // Mirror of the working photo, as the mirror command runs it.
+        ScriptedUi ui;
+        Engine engine(ui);
+        engine.PhotoW = 360;
+        engine.PhotoH = 480;
+        engine.Surfaces[WorkingPhoto] = toSurface(face);
+        cv::Mat flipped;
+        rows.push_back(compare("mirror 360x480 (MirrorPhoto)", [&] { engine.MirrorPhoto(); },
+                               [&] { cv::flip(face, flipped, 1); }));
+        Surface s = toSurface(face), d(360, 480);
+        rows.push_back(compare("mirror 360x480 (stretchBlt, -width)",
+                               [&] { stretchBlt(d, 359, 0, -360, 480, s, 0, 0, 360, 480, RasterOp::SrcCopy); },
+                               [&] { cv::flip(face, flipped, 1); }));
+    }
+
+    {  // The raster steps of composing a result on the 512 x 560 composite.
+        const Surface src = toSurface(other);
+        Surface dst = toSurface(model);
+        cv::Mat a = model.clone(), copy;
+        rows.push_back(compare("xor 512x560 (SRCINVERT)",
+                               [&] { bitBlt(dst, 0, 0, 512, 560, src, 0, 0, RasterOp::SrcInvert); },
+                               [&] { cv::bitwise_xor(a, other, a); }));
+        rows.push_back(compare("copy 512x560 (SRCCOPY)", [&] { bitBlt(dst, 0, 0, 512, 560, src, 0, 0, RasterOp::SrcCopy); },
+                               [&] { other.copyTo(a); }));
+        rows.push_back(compare("fill 512x560 (BLACKNESS)", [&] { patBlt(dst, 0, 0, 512, 560, RasterOp::Blackness); },
+                               [&] { a.setTo(cv::Scalar::all(0)); }));
+        // The outside of an oval cut-out, as a region and as a mask.
+        std::vector<Point> oval;
+        for (int i = 0; i < 720; ++i) {
+            const double t = i * 3.14159265358979 / 360.0;
+            oval.push_back(Point{int32_t(256 + 150 * std::cos(t)), int32_t(260 + 200 * std::sin(t))});
+        }
+        const Region outside = Region::rect(0, 0, 512, 560).subtracted(Region::polygon(oval, FillRule::EvenOdd));
+        cv::Mat mask(560, 512, CV_8UC1, cv::Scalar(0));
+        for (const Rect& r : outside.rects()) mask(cv::Rect(r.left, r.top, r.right - r.left, r.bottom - r.top)) = 255;
+        rows.push_back(compare("fill outside of cut-out 512x560", [&] { dst.fillRegion(outside, 0); },
+                               [&] { a.setTo(cv::Scalar::all(0), mask); }));
+    }
+
+    {  // Loading a 1600 x 1200 JPEG photo from disk.
+        rows.push_back(compare(
+            "JPEG load 1600x1200",
+            [&] {
+                auto p = loadPicture(jpegPath);
+                if (!p.ok()) std::abort();
+            },
+            [&] {
+                cv::Mat m = cv::imread(jpegPath.string(), cv::IMREAD_COLOR);
+                if (m.empty()) std::abort();
+            }));
+    }
+    std::filesystem::remove(jpegPath);
+
+    std::printf("%-42s %12s %12s %8s\n", "operation", "ours (ms)", "OpenCV (ms)", "ratio");
+    bool allWithin = true;
+    for (const Row& r : rows) {
+        const double ratio = r.ours / r.theirs;
+        allWithin = allWithin && ratio <= 1.5;
+        std::printf("%-42s %12.3f %12.3f %8.2f%s\n", r.name.c_str(), r.ours * 1e3, r.theirs * 1e3, ratio,
+                    ratio <= 1.5 ? "" : "  > 1.5");
+    }
+    std::printf("OpenCV %s, %d thread(s)\n", CV_VERSION, cv::getNumThreads());
+    return allWithin ? 0 : 2;
+}
