@@ -14,6 +14,7 @@
 #include "editor/shell/qt/HelpPictures.h"
 #include "editor/shell/qt/HelpView.h"
 #include "editor/shell/qt/MainWindow.h"
+#include "editor/shell/qt/PrintContactSheet.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtImage.h"
@@ -201,6 +202,20 @@ TEST_F(FinishScreens, SavedBitmapAndPrintedPdfOfTheResult)
     std::filesystem::remove(pdf);
     EXPECT_EQ(PrintResult(qtUi, engine.Surfaces[Composite].readRows(), pdf.string()), PrintOutcome::Printed);
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+}
+
+TEST_F(FinishScreens, ContactSheetOfACategoryFromTheCatalogueButton)
+{
+    std::string last;
+    EXPECT_FALSE(printContactSheet(ui, "D", 0, "", last));  // no photo yet: told, nothing asked
+    EXPECT_TRUE(ui.fileRequests.empty());
+    const std::filesystem::path png = screens() / "contact-sheet.png";
+    std::filesystem::remove(png);
+    ui.fileAnswers.push_back(FileDialogAnswer{{png.string()}, 1});
+    ASSERT_TRUE(printContactSheet(ui, "D", 0, "D:\\photos\\face.jpg", last));
+    const QImage sheet(QString::fromStdString(png.string()));
+    EXPECT_GT(sheet.width(), 400);
+    EXPECT_EQ(last, png.string());
 }
 
 } // namespace
