@@ -163,6 +163,8 @@ TEST(FaceColour, RecolourKeepsTheHairsLightAndShade)
         {SwatchColours(16), packRgb(60, 40, 20), {20, 40, 60}, {100, 100, 100}, 255, 250, {73, 109, 140}},
         {SwatchColours(7), packRgb(20, 20, 20), {100, 100, 100}, {50, 60, 70}, 200, 250, {64, 83, 121}},
         {packRgb(23, 18, 14), packRgb(6, 6, 6), {90, 90, 90}, {50, 60, 70}, 255, 250, {52, 63, 74}},
+        // A target without red and green has no nG + nR to divide by: full weight, L x pB = 199.6.
+        {packRgb(0, 0, 200), packRgb(60, 40, 20), {20, 40, 60}, {100, 100, 100}, 255, 250, {200, 0, 0}},
         {SwatchColours(16), packRgb(60, 40, 20), {20, 40, 60}, {100, 100, 100}, 2, 250, {1, 2, 3}},  // a below 3
         {SwatchColours(16), packRgb(60, 40, 20), {20, 40, 60}, {100, 100, 100}, 255, 2, {1, 2, 3}},  // b below 3
     };
