@@ -41,7 +41,7 @@ HelpWindow::HelpWindow(std::function<Bitmap(int32_t)> picture, QWidget* parent)
     m_text = new QTextEdit(frame);
     m_text->setReadOnly(true);
     m_text->setStyleSheet("QTextEdit { background: white; }");
-    m_close = new QPushButton(QString::fromStdString(ResText(160)).trimmed(), frame);
+    m_close = new QPushButton(QString::fromStdString(ResText(160)), frame);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* col = new QVBoxLayout(frame);
