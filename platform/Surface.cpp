@@ -116,16 +116,58 @@ void applyRow(RasterOp op, uint8_t* d, const uint8_t* s, size_t n)
     }
 }
 
-uint8_t penByte(DrawMode mode, uint8_t d, uint8_t pen)
+uint8_t penByte(DrawMode mode, uint8_t d, uint8_t p)
 {
     switch (mode) {
     case DrawMode::Blackness: return 0;
+    case DrawMode::NotMergePen: return uint8_t(~(d | p));
+    case DrawMode::MaskNotPen: return uint8_t(d & ~p);
+    case DrawMode::NotCopyPen: return uint8_t(~p);
+    case DrawMode::MaskPenNot: return uint8_t(p & ~d);
     case DrawMode::Invert: return uint8_t(~d);
-    case DrawMode::XorPen: return d ^ pen;
-    case DrawMode::CopyPen: return pen;
+    case DrawMode::XorPen: return uint8_t(d ^ p);
+    case DrawMode::NotMaskPen: return uint8_t(~(d & p));
+    case DrawMode::MaskPen: return uint8_t(d & p);
+    case DrawMode::NotXorPen: return uint8_t(~(d ^ p));
+    case DrawMode::Nop: return d;
+    case DrawMode::MergeNotPen: return uint8_t(d | ~p);
+    case DrawMode::CopyPen: return p;
+    case DrawMode::MergePenNot: return uint8_t(p | ~d);
+    case DrawMode::MergePen: return uint8_t(d | p);
     case DrawMode::Whiteness: return 255;
     }
-    return pen;
+    return p;
+}
+
+// Whether a hatch style covers pixel (x, y); solid covers everything.
+bool hatchCovers(FillStyle style, int32_t x, int32_t y)
+{
+    const int32_t hx = x & 7, hy = y & 7;
+    switch (style) {
+    case FillStyle::HorizontalLine: return hy == 0;
+    case FillStyle::VerticalLine: return hx == 0;
+    case FillStyle::UpwardDiagonal: return ((hx + hy) & 7) == 7;
+    case FillStyle::DownwardDiagonal: return ((hx - hy) & 7) == 0;
+    case FillStyle::Cross: return hx == 0 || hy == 0;
+    case FillStyle::DiagonalCross: return ((hx + hy) & 7) == 7 || ((hx - hy) & 7) == 0;
+    case FillStyle::Solid:
+    case FillStyle::Transparent: break;
+    }
+    return true;
+}
+
+// On/off run lengths of the broken pen styles, in pixels; empty for a continuous pen.
+std::span<const int32_t> dashPattern(DrawStyle style)
+{
+    static constexpr int32_t dash[] = {18, 6}, dot[] = {3, 3}, dashDot[] = {9, 6, 3, 6},
+                             dashDotDot[] = {9, 3, 3, 3, 3, 3};
+    switch (style) {
+    case DrawStyle::Dash: return dash;
+    case DrawStyle::Dot: return dot;
+    case DrawStyle::DashDot: return dashDot;
+    case DrawStyle::DashDotDot: return dashDotDot;
+    default: return {};
+    }
 }
 
 // The pixels of a Bresenham line from (x1, y1) towards (x2, y2), the end point left out, that lie
@@ -161,7 +203,7 @@ void linePixelsWithin(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int64_t l,
         const int64_t a = a0 + sa * k;
         const int64_t x = xMajor ? a : x1 + sx * int64_t(moved);
         const int64_t y = xMajor ? y1 + sy * int64_t(moved) : a;
-        if (x >= l && x < r && y >= t && y < b) plot(x, y);
+        if (x >= l && x < r && y >= t && y < b) plot(x, y, k);
     }
 }
 
@@ -273,27 +315,40 @@ void Surface::setClip(std::optional<Region> clip)
 
 namespace {
 
-void penRegion(Bitmap& image, const Region& figure, const Region& area, DrawMode mode, uint32_t colour)
+void penRegion(Bitmap& image, const Region& figure, const Region& area, DrawMode mode, uint32_t colour,
+               FillStyle hatch = FillStyle::Solid)
 {
     Region r = figure.intersected(area);
     const uint8_t pen[3] = {blueOf(colour), greenOf(colour), redOf(colour)};
+    const bool everyPixel = hatch == FillStyle::Solid;
     forEachSpan(r, [&](int32_t y, int32_t x0, int32_t x1) {
         uint8_t* d = image.row(y) + 3 * size_t(x0);
-        for (int32_t x = x0; x < x1; ++x)
-            for (int c = 0; c < 3; ++c, ++d) *d = penByte(mode, *d, pen[c]);
+        for (int32_t x = x0; x < x1; ++x, d += 3) {
+            if (!everyPixel && !hatchCovers(hatch, x, y)) continue;
+            for (int c = 0; c < 3; ++c) d[c] = penByte(mode, d[c], pen[c]);
+        }
     });
 }
 
-// The pixels a pen of the given width covers along a chain of segments.
+// The pixels a pen of the given width and style covers along a chain of segments. A broken
+// style's pattern runs on from one segment to the next.
 class PenFigure {
 public:
     // Dots whose pen square cannot reach `within` (the area drawn on) are left out.
-    PenFigure(int32_t width, const Rect& within) : m_w(std::max(1, width)), m_within(within) {}
+    PenFigure(int32_t width, DrawStyle style, const Rect& within)
+        : m_w(std::max(1, width)), m_within(within), m_pattern(m_w == 1 ? dashPattern(style) : std::span<const int32_t>{})
+    {
+        for (int32_t run : m_pattern) m_period += run;
+    }
     void segment(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     {
+        const int64_t steps = std::max(std::abs(int64_t(x2) - x1), std::abs(int64_t(y2) - y1));
         linePixelsWithin(x1, y1, x2, y2, int64_t(m_within.left) - m_w, int64_t(m_within.top) - m_w,
                          int64_t(m_within.right) + m_w, int64_t(m_within.bottom) + m_w,
-                         [&](int64_t x, int64_t y) { dot(x, y); });
+                         [&](int64_t x, int64_t y, int64_t k) {
+                             if (penDown(m_travelled + k)) dot(x, y);
+                         });
+        m_travelled += steps;
     }
     void dot(int64_t x, int64_t y)
     {
@@ -305,8 +360,22 @@ public:
     Region region() const { return Region::fromRects(m_rects); }
 
 private:
+    bool penDown(int64_t at) const
+    {
+        if (m_pattern.empty()) return true;
+        int64_t phase = at % m_period;
+        for (size_t i = 0; i < m_pattern.size(); ++i) {
+            if (phase < m_pattern[i]) return i % 2 == 0;
+            phase -= m_pattern[i];
+        }
+        return true;
+    }
+
     int32_t m_w;
     Rect m_within;
+    std::span<const int32_t> m_pattern;
+    int64_t m_period = 0;
+    int64_t m_travelled = 0;
     std::vector<Rect> m_rects;
 };
 
@@ -315,11 +384,12 @@ private:
 void Surface::drawPolygons(std::span<const Point> points, std::span<const int32_t> counts, FillRule rule)
 {
     const Region area = drawableArea(*this, m_clip);
-    if (fillStyle == FillStyle::Solid) {
+    if (fillStyle != FillStyle::Transparent) {
         Region inside = Region::polygons(points, counts, rule, area.bounds());
-        if (inside.isValid()) penRegion(m_image, inside, area, drawMode, fillColour);
+        if (inside.isValid()) penRegion(m_image, inside, area, drawMode, fillColour, fillStyle);
     }
-    PenFigure pen(drawWidth, area.bounds());
+    if (drawStyle == DrawStyle::Transparent) return;
+    PenFigure pen(drawWidth, drawStyle, area.bounds());
     size_t start = 0;
     for (int32_t c : counts) {
         if (c < 1 || start + size_t(c) > points.size()) break;
@@ -336,17 +406,18 @@ void Surface::drawPolygons(std::span<const Point> points, std::span<const int32_
 
 void Surface::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
+    if (drawStyle == DrawStyle::Transparent) return;
     const Region area = drawableArea(*this, m_clip);
-    PenFigure pen(drawWidth, area.bounds());
+    PenFigure pen(drawWidth, drawStyle, area.bounds());
     pen.segment(x1, y1, x2, y2);
     penRegion(m_image, pen.region(), area, drawMode, foreColour);
 }
 
 void Surface::drawRect(const Rect& r)
 {
-    if (r.isEmpty()) return;
+    if (r.isEmpty() || drawStyle == DrawStyle::Transparent) return;
     const Region area = drawableArea(*this, m_clip);
-    PenFigure pen(drawWidth, area.bounds());
+    PenFigure pen(drawWidth, drawStyle, area.bounds());
     int32_t l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
     if (rr == l || b == t) {
         pen.segment(l, t, rr, b);

@@ -38,11 +38,45 @@ enum class RasterOp : uint32_t {
 
 enum class StretchMode { BlackOnWhite = 1, WhiteOnBlack = 2, ColorOnColor = 3, Halftone = 4 };
 
-// Pen draw modes of the picture controls (the subset this suite uses).
-enum class DrawMode { Blackness = 1, Invert = 6, XorPen = 7, CopyPen = 13, Whiteness = 16 };
+// Draw modes of the picture controls (the platform's binary raster operations, numbered 1..16):
+// how the pen or fill colour p combines with the destination d. They apply to lines, outlines and
+// polygon fills; fillRect and fillRegion always copy their colour.
+enum class DrawMode {
+    Blackness = 1,     // 0
+    NotMergePen = 2,   // ~(d | p)
+    MaskNotPen = 3,    // d & ~p
+    NotCopyPen = 4,    // ~p
+    MaskPenNot = 5,    // p & ~d
+    Invert = 6,        // ~d
+    XorPen = 7,        // d ^ p
+    NotMaskPen = 8,    // ~(d & p)
+    MaskPen = 9,       // d & p
+    NotXorPen = 10,    // ~(d ^ p)
+    Nop = 11,          // d
+    MergeNotPen = 12,  // d | ~p
+    CopyPen = 13,      // p
+    MergePenNot = 14,  // p | ~d
+    MergePen = 15,     // d | p
+    Whiteness = 16,    // 255
+};
 
-// Fill styles of the picture controls: 0 solid, 1 transparent (no fill), 2..7 hatches.
-enum class FillStyle { Solid = 0, Transparent = 1 };
+// Fill styles of the picture controls: 0 solid, 1 transparent (no fill), 2..7 hatches drawn in the
+// fill colour over what is there, on an 8 x 8 grid anchored at the drawable area's origin.
+enum class FillStyle {
+    Solid = 0,
+    Transparent = 1,
+    HorizontalLine = 2,    // rows y % 8 == 0
+    VerticalLine = 3,      // columns x % 8 == 0
+    UpwardDiagonal = 4,    // (x + y) % 8 == 7
+    DownwardDiagonal = 5,  // (x - y) % 8 == 0
+    Cross = 6,             // horizontal and vertical
+    DiagonalCross = 7,     // both diagonals
+};
+
+// Pen styles. The broken styles repeat along a figure in pixels (dash 18 on / 6 off, dot 3 / 3,
+// dash-dot 9 / 6 / 3 / 6, dash-dot-dot 9 / 3 / 3 / 3 / 3 / 3), as the platform's cosmetic pens
+// do; pens wider than 1 pixel draw them solid. Transparent draws no pen at all.
+enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Transparent = 5, InsideSolid = 6 };
 
 class Surface {
 public:
@@ -62,6 +96,7 @@ public:
     uint32_t backColour = 0xFFFFFF;  // packed
     uint32_t foreColour = 0;         // pen colour, packed
     int32_t drawWidth = 1;
+    DrawStyle drawStyle = DrawStyle::Solid;
     DrawMode drawMode = DrawMode::CopyPen;
     uint32_t fillColour = 0;
     FillStyle fillStyle = FillStyle::Transparent;

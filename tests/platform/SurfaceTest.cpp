@@ -403,3 +403,80 @@ TEST(Surface, HalftoneMatchesAnExactBoxFilterReference)
     stretchBlt(dst, 0, 0, 2, 2, small, 0, 0, 9001, 8003, RasterOp::SrcCopy);
     EXPECT_EQ(dst.image(), boxFilterReference(small.image(), 0, 0, 9001, 8003, 2, 2));
 }
+
+// Draw modes are numbered so that, with pen 0xCC over destination 0xAA, mode n leaves n - 1 in
+// each nibble of every channel.
+TEST(Surface, DrawModesFollowTheirTruthTables)
+{
+    for (int n = 1; n <= 16; ++n) {
+        Surface s = filled(6, 3, 0xAAAAAA);
+        s.drawMode = DrawMode(n);
+        s.foreColour = 0xCCCCCC;
+        s.drawLine(0, 1, 6, 1);
+        EXPECT_EQ(px(s, 3, 1), uint32_t(n - 1) * 0x111111u) << "mode " << n;
+        EXPECT_EQ(px(s, 3, 0), 0xAAAAAAu);
+    }
+}
+
+TEST(Surface, HatchedFillsCoverTheirGridLinesOnly)
+{
+    struct Case {
+        FillStyle style;
+        int covered;  // of the 8 x 8 cell at the origin
+        Point in, out;
+    };
+    const Case cases[] = {
+        {FillStyle::HorizontalLine, 8, {3, 8}, {3, 7}},   {FillStyle::VerticalLine, 8, {8, 3}, {7, 3}},
+        {FillStyle::UpwardDiagonal, 8, {0, 7}, {0, 0}},   {FillStyle::DownwardDiagonal, 8, {5, 5}, {5, 4}},
+        {FillStyle::Cross, 15, {0, 5}, {1, 1}},           {FillStyle::DiagonalCross, 16, {1, 6}, {1, 2}},
+        {FillStyle::Solid, 64, {4, 4}, {20, 20}},          {FillStyle::Transparent, 0, {99, 99}, {4, 4}},
+    };
+    const Point square[] = {{0, 0}, {16, 0}, {16, 16}, {0, 16}};
+    const int32_t counts[] = {4};
+    for (const Case& c : cases) {
+        Surface s = filled(24, 24, 0);
+        s.fillStyle = c.style;
+        s.fillColour = 0xFFFFFF;
+        s.drawStyle = DrawStyle::Transparent;  // the fill alone
+        s.drawPolygons(square, counts, FillRule::EvenOdd);
+        int covered = 0;
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x) covered += px(s, x, y) != 0;
+        EXPECT_EQ(covered, c.covered) << int(c.style);
+        if (c.in.x < 24) {
+            EXPECT_NE(px(s, c.in.x, c.in.y), 0u) << int(c.style);
+        }
+        EXPECT_EQ(px(s, c.out.x, c.out.y), 0u) << int(c.style);
+    }
+}
+
+TEST(Surface, BrokenPenStylesRepeatAlongTheFigure)
+{
+    auto drawn = [](DrawStyle style, int width) {
+        Surface s = filled(60, 5, 0);
+        s.drawStyle = style;
+        s.drawWidth = width;
+        s.foreColour = 0xFFFFFF;
+        s.drawLine(0, 2, 48, 2);
+        std::string row;
+        for (int x = 0; x < 48; ++x) row += px(s, x, 2) ? '#' : '.';
+        return row;
+    };
+    EXPECT_EQ(drawn(DrawStyle::Dash, 1), std::string(18, '#') + std::string(6, '.') + std::string(18, '#') + std::string(6, '.'));
+    EXPECT_EQ(drawn(DrawStyle::Dot, 1).substr(0, 12), "###...###...");
+    EXPECT_EQ(drawn(DrawStyle::DashDot, 1).substr(0, 24), "#########......###......");
+    EXPECT_EQ(drawn(DrawStyle::DashDotDot, 1).substr(0, 24), "#########...###...###...");
+    EXPECT_EQ(drawn(DrawStyle::Dash, 3), std::string(48, '#')) << "wide pens draw solid";
+    EXPECT_EQ(drawn(DrawStyle::Transparent, 1), std::string(48, '.'));
+    EXPECT_EQ(drawn(DrawStyle::InsideSolid, 1), std::string(48, '#'));
+
+    // The pattern runs on round a corner: after 10 pixels along the top, the right side has the
+    // 8 remaining pixels of the dash, a gap of 6, then the next dash.
+    Surface s = filled(30, 30, 0);
+    s.drawStyle = DrawStyle::Dash;
+    s.foreColour = 0xFFFFFF;
+    s.drawRect(Rect{0, 0, 11, 25});
+    std::string side;
+    for (int y = 0; y < 25; ++y) side += px(s, 10, y) ? '#' : '.';
+    EXPECT_EQ(side, std::string(8, '#') + std::string(6, '.') + std::string(11, '#'));
+}
