@@ -185,7 +185,8 @@ private:
     void showEmptySample();
     void chooseHairstyle();
     void openPhoto();
-    bool photoLoaded(bool ok, bool bothBefore);
+    bool photoLoaded(bool ok, bool bothBefore, int32_t modeBefore);
+    void restorePressedLook();
     bool askModeChange();
     void applyStep(int code);
     void drawGuideLine(int32_t x2, int32_t y2);

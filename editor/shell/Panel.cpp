@@ -214,19 +214,39 @@ void Editor::chooseHairstyle()
     if (catalogue->Visible)
         m_host.showCatalogue(*catalogue);
     catalogue->Visible = false;
-    if (!catalogue->chosenModel.empty())
+    if (catalogue->chosenModel.empty())
+        restorePressedLook();
+    else
         loadChosenModel(catalogue->chosenModel);
+}
+
+// A command that ended without doing anything gives the mode button its look back.
+void Editor::restorePressedLook()
+{
+    if (ClickedButton >= 0 && ClickedButton < 16)
+        form.Funkce[size_t(ClickedButton)].BorderStyle = 0;
+    if (PressedMode > 1)
+        form.Funkce[size_t(PressedMode)].BorderStyle = 1;
 }
 
 bool Editor::loadChosenModel(const std::string& modelPath)
 {
     int32_t& mode = m_engine.EditMode();
+    const int32_t modeBefore = mode;
     const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
     mode = 1;
     m_engine.ModelFile() = modelPath;
     m_ui.setCursor(Cursor::Hourglass);
     const bool loaded = m_engine.ChooseModel();
     m_ui.setCursor(Cursor::Default);
+    if (!loaded && m_engine.ModelLoaded()) {
+        // The old model is still there (the reader said why the new one is not): keep the work
+        // on screen instead of rebuilding it away.
+        mode = modeBefore;
+        restorePressedLook();
+        ShowPanel(mode);
+        return false;
+    }
     if (loaded) {
         m_engine.ModelLoaded() = true;
         placeViews();
@@ -243,21 +263,30 @@ bool Editor::loadChosenModel(const std::string& modelPath)
 
 void Editor::openPhoto()
 {
+    const int32_t modeBefore = m_engine.EditMode();
     const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
     m_engine.EditMode() = 1;
-    photoLoaded(m_engine.LoadPhoto(false), bothBefore);
+    photoLoaded(m_engine.LoadPhoto(false), bothBefore, modeBefore);
 }
 
 bool Editor::loadPhotoFile(const std::string& photoPath)
 {
+    const int32_t modeBefore = m_engine.EditMode();
     const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
     m_engine.EditMode() = 1;
     m_engine.PhotoFile() = photoPath;
-    return photoLoaded(m_engine.LoadPhoto(true), bothBefore);
+    return photoLoaded(m_engine.LoadPhoto(true), bothBefore, modeBefore);
 }
 
-bool Editor::photoLoaded(bool ok, bool bothBefore)
+bool Editor::photoLoaded(bool ok, bool bothBefore, int32_t modeBefore)
 {
+    if (!ok && bothBefore) {
+        // Cancelled or refused: the fitted, recoloured or retouched result stays as it was.
+        m_engine.EditMode() = modeBefore;
+        restorePressedLook();
+        ShowPanel(modeBefore);
+        return false;
+    }
     if (ok) {
         m_engine.FaceLoaded() = true;
         placeViews();

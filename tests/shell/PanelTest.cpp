@@ -340,6 +340,29 @@ TEST_F(PanelTest, ChoosingAModelRevealsTheRightPictureOnlyWhenItLoaded)
     EXPECT_EQ(engine.rebuilds, 1);
 }
 
+TEST_F(PanelTest, ACancelledPhotoOrModelKeepsTheResultOnScreen)
+{
+    loadBoth();
+    click(2);  // a fit is on screen
+    engine.rebuilds = 0;
+    engine.photoLoads = false;
+    click(9);
+    EXPECT_EQ(engine.editMode, 4);
+    EXPECT_EQ(pressedButton(), 2);
+    EXPECT_TRUE(editor.form.OblImg[0].Visible);
+    engine.modelLoads = false;
+    editor.PressedMode = 2;
+    EXPECT_FALSE(editor.loadChosenModel("D:\\DS1\\HA009.DSL"));
+    EXPECT_EQ(engine.editMode, 4);
+    EXPECT_EQ(engine.rebuilds, 0);
+    // The catalogue closed without a choice: the same.
+    editor.catalogue = std::make_unique<CatalogueForm>(ui, "Q", std::vector<Category>{{"A", "DS1", "HA"}});
+    click(1);
+    EXPECT_EQ(host.catalogues, 1);
+    EXPECT_EQ(engine.editMode, 4);
+    EXPECT_EQ(pressedButton(), 2);
+}
+
 TEST_F(PanelTest, OpeningAPhotoThatFailsKeepsTheWaitingImage)
 {
     engine.photoLoads = false;
