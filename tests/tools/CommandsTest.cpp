@@ -1,6 +1,8 @@
 // dslmake and dslcat as a salon runs them: files in, model files and a drive out, and bad input
 // answered with a clear message and nothing written.
+#include "editor/engine/Engine.h"
 #include "library/formats/ModelFile.h"
+#include "library/formats/ModelFileApi.h"
 #include "platform/Numbers.h"
 #include "tools/authoring/Files.h"
 #include "tools/commands/Commands.h"
@@ -83,6 +85,54 @@ TEST_F(Commands, DslMakeWritesAModelBothReadersAccept)
     EXPECT_EQ(libModel.value().picture1, model.value().picture1);
     EXPECT_EQ(libModel.value().mask1, model.value().mask1);
     EXPECT_EQ(libModel.value().set1, model.value().set1);
+}
+
+// The two programs that read models, each on its own variant of the file.
+TEST_F(Commands, TheEditorAndTheLibraryLoadWhatDslMakeWrote)
+{
+    ASSERT_EQ(make({"--name", "Test", "--out", path("editor.DSL")}), 0) << err.str();
+    ASSERT_EQ(make({"--name", "Test", "--out", path("library.DSL"), "--library"}), 0) << err.str();
+    auto model = dsl::parse(readWholeFile(dir / "editor.DSL").value(), dsl::EditorMagic, false).value();
+
+    ScriptedUi ui;
+    Engine engine(ui);
+    ASSERT_EQ(engine.ReadModelFile(path("editor.DSL")), 1);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(engine.Model1Buffer.Data, model.picture1);
+    EXPECT_EQ(engine.Model2Buffer.Data, model.picture2);
+    EXPECT_EQ(engine.Mask1, model.mask1);
+    EXPECT_EQ(engine.Mask2, model.mask2);
+    EXPECT_EQ(engine.Mask3, model.mask3);
+    EXPECT_EQ(engine.Set1, model.set1);
+    EXPECT_EQ(engine.Set2, model.set2);
+    EXPECT_EQ(engine.SkinColour, uint32_t(model.skinColour));
+    EXPECT_EQ(engine.HairColour, uint32_t(model.hairColour));
+    ASSERT_TRUE(engine.CutRgn);  // the cut-out region the face is composed into
+    EXPECT_EQ(engine.CutRgn->bounds().left, 12);
+    EXPECT_EQ(engine.CutRgn->bounds().bottom, 66);
+
+    ByteArray2D obr1, obr2, tr1, tr2, tr3;
+    LongArray plg1, x1, y1, plg2, x2, y2, rgn, data;
+    std::string name;
+    ASSERT_EQ(SuCtiDSL(path("library.DSL"), obr1, obr2, tr1, tr2, tr3, plg1, x1, y1, plg2, x2, y2, name, rgn, data), 1);
+    EXPECT_EQ(obr1.values, model.picture1);
+    EXPECT_EQ(obr2.values, model.picture2);
+    EXPECT_EQ(tr1.lower1, model.mask1.x);
+    EXPECT_EQ(tr1.lower2, model.mask1.y);
+    EXPECT_EQ(tr1.values, model.mask1.bytes);
+    EXPECT_EQ(tr2.values, model.mask2.bytes);
+    EXPECT_EQ(tr3.values, model.mask3.bytes);
+    EXPECT_EQ(plg1.values, model.set1.counts);
+    ASSERT_EQ(x1.values.size(), model.set1.points.size());
+    for (size_t i = 0; i < x1.values.size(); ++i) {
+        EXPECT_EQ(x1.values[i], model.set1.points[i][0]);
+        EXPECT_EQ(y1.values[i], model.set1.points[i][1]);
+    }
+    EXPECT_EQ(name, "Test");
+    EXPECT_EQ(data(1), 1);  // extended version
+    EXPECT_EQ(data(3), model.skinColour);
+    EXPECT_EQ(data(5), 64);
+    EXPECT_EQ(data(6), 72);
 }
 
 TEST_F(Commands, DslMakeRefusesBadInputAndLeavesTheOutputAlone)
