@@ -3,7 +3,7 @@
 #include "editor/engine/Engine.h"
 #include "platform/Surface.h"
 
-#include <numeric>
+#include <algorithm>
 
 namespace salon {
 
@@ -41,6 +41,7 @@ bool usable(const PolygonArrays& set, int32_t n)
 std::vector<std::pair<int32_t, int32_t>> PolygonBatches(std::span<const int32_t> counts, int32_t n)
 {
     std::vector<std::pair<int32_t, int32_t>> batches;
+    n = std::clamp<int32_t>(n, 0, int32_t(counts.size()));
     int32_t start = 0;
     int64_t total = 0;
     for (int32_t k = 0; k <= n; ++k) {

@@ -160,3 +160,18 @@ TEST_F(Loading, ModelChosenWithAPhotoSetsTheFaceIn)
     EXPECT_EQ(engine.Model1Buffer.Data, engine.BaseBuffer.Data);
     EXPECT_EQ(engine.Model2Buffer.Data, engine.FaceBuffer.Data);
 }
+
+// Outlines far outside the picture are data like any other: they load, quickly, and clip.
+TEST_F(Loading, OutlinesFarOutsideThePictureStillLoad)
+{
+    dsl::Model m = makeModel(40, 40, {0, 0, 20, 20});
+    const int32_t far = 2000000000;
+    m.set1 = {{4, 3}, {{-far, -far}, {far, -far}, {far, far}, {-far, far}, {5, 5}, {far, 7}, {6, far}}};
+    m.set2 = {{3, 2}, {{0, 0}, {far, far}, {0, far}, {3, 3}, {far, 3}}};
+    engine.ModelFile = writeModel("far.dsl", m);
+    ASSERT_TRUE(engine.LoadModel());
+    ASSERT_TRUE(engine.OutRgn);
+    EXPECT_TRUE(engine.CutRgn->contains(0, 0));
+    EXPECT_FALSE(engine.CutRgn->contains(30, 30));  // inside both polygons: even-odd leaves it out
+    EXPECT_TRUE(engine.OutRgn->contains(30, 30));
+}
