@@ -1,5 +1,7 @@
 #include "platform/Region.h"
 
+#include "platform/Numbers.h"
+
 #include <pixman.h>
 
 #include <algorithm>
@@ -391,6 +393,61 @@ Region Region::fromRects(std::span<const Rect> rects)
     for (const Rect& r : rects)
         if (!r.isEmpty()) boxes.push_back(pixman_box32_t{r.left, r.top, r.right, r.bottom});
     return RegionAccess::fromBoxes(boxes);
+}
+
+std::vector<int32_t> Region::data() const
+{
+    if (!m) return {};
+    const std::vector<Rect> rs = rects();
+    const Rect box = bounds();
+    std::vector<int32_t> out{32, 1, int32_t(rs.size()), int32_t(16 * rs.size()), box.left, box.top, box.right, box.bottom};
+    out.reserve(8 + 4 * rs.size());
+    for (const Rect& r : rs) out.insert(out.end(), {r.left, r.top, r.right, r.bottom});
+    return out;
+}
+
+Region Region::fromData(std::span<const int32_t> data, const Transform& map)
+{
+    if (data.size() < 8 || data[0] != 32 || data[1] != 1 || data[2] < 0) return invalid();
+    const size_t n = size_t(data[2]);
+    if (n > (data.size() - 8) / 4) return invalid();
+    const std::span<const int32_t> r = data.subspan(8, 4 * n);
+    auto mapX = [&](int32_t x, int32_t y) { return float(map.m11 * float(x)) + float(map.m21 * float(y)) + map.dx; };
+    auto mapY = [&](int32_t x, int32_t y) { return float(map.m12 * float(x)) + float(map.m22 * float(y)) + map.dy; };
+    auto whole = [](float v) {
+        // Corners that land outside the 32-bit plane are held at its edge.
+        if (!(v > -2147483648.0f)) return INT32_MIN;
+        if (!(v < 2147483648.0f)) return INT32_MAX;
+        return roundHalfEven(v);
+    };
+    const bool identity = map.m11 == 1 && map.m12 == 0 && map.m21 == 0 && map.m22 == 1 && map.dx == 0 && map.dy == 0;
+    if (identity || (map.m12 == 0 && map.m21 == 0)) {
+        std::vector<Rect> rects;
+        rects.reserve(n);
+        for (size_t k = 0; k < n; ++k) {
+            const int32_t l = r[4 * k], t = r[4 * k + 1], rt = r[4 * k + 2], b = r[4 * k + 3];
+            if (l >= rt || t >= b) continue;
+            if (identity) {
+                rects.push_back(Rect{l, t, rt, b});
+                continue;
+            }
+            int32_t x0 = whole(mapX(l, t)), x1 = whole(mapX(rt, b)), y0 = whole(mapY(l, t)), y1 = whole(mapY(rt, b));
+            rects.push_back(Rect{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)});
+        }
+        return fromRects(rects);
+    }
+    // Turned or sheared: every rectangle is a quadrilateral, all of one orientation, so the
+    // winding rule unites them.
+    std::vector<Point> pts;
+    std::vector<int32_t> counts;
+    for (size_t k = 0; k < n; ++k) {
+        const int32_t l = r[4 * k], t = r[4 * k + 1], rt = r[4 * k + 2], b = r[4 * k + 3];
+        if (l >= rt || t >= b) continue;
+        for (auto [x, y] : {std::pair{l, t}, std::pair{rt, t}, std::pair{rt, b}, std::pair{l, b}})
+            pts.push_back(Point{whole(mapX(x, y)), whole(mapY(x, y))});
+        counts.push_back(4);
+    }
+    return polygons(pts, counts, FillRule::Winding);
 }
 
 Region::Kind Region::kind() const

@@ -55,6 +55,21 @@ public:
     // through.
     [[nodiscard]] static Region polygons(std::span<const Point> points, std::span<const int32_t> counts,
                                          FillRule rule, const Rect& clip);
+    // The region data array (as the platform's GetRegionData writes it, in 32-bit elements):
+    // [0] header bytes 32, [1] kind 1 (rectangles), [2] rectangle count n, [3] 16 n,
+    // [4..7] bounding box (zeros when empty), then n rectangles left, top, right, bottom in band
+    // order. Empty for an Invalid region.
+    [[nodiscard]] std::vector<int32_t> data() const;
+    // The region of such an array (ExtCreateRegion), each rectangle mapped by x' = m11 x + m21 y + dx,
+    // y' = m12 x + m22 y + dy in single precision. Without m12 and m21 a mapped rectangle's corners
+    // are rounded half to even; otherwise each rectangle becomes the quadrilateral of its rounded
+    // corners. Rectangles with left >= right or top >= bottom are skipped. Invalid when the header
+    // is not 32 / 1 or the count does not fit the array.
+    struct Transform {
+        float m11 = 1, m12 = 0, m21 = 0, m22 = 1, dx = 0, dy = 0;
+    };
+    [[nodiscard]] static Region fromData(std::span<const int32_t> data, const Transform& map);
+    [[nodiscard]] static Region fromData(std::span<const int32_t> data) { return fromData(data, Transform{}); }
     // From a banded rectangle list (the region data array); empty rectangles are skipped.
     [[nodiscard]] static Region fromRects(std::span<const Rect> rects);
 

@@ -175,3 +175,29 @@ TEST(RegionSet, HandlesAreNeverReusedAndZeroNamesNothing)
     table.find(c)->offset(1, 1);
     EXPECT_EQ(table.find(c)->bounds(), (Rect{1, 1, 3, 3}));
 }
+
+TEST(RegionSet, DataArraysRoundTripAndMapRectangles)
+{
+    const Region ring = Region::rect(0, 0, 9, 9).subtracted(Region::rect(3, 3, 6, 6));
+    const std::vector<int32_t> d = ring.data();
+    ASSERT_EQ(d.size(), 8u + 4u * 4u);
+    EXPECT_EQ(std::vector<int32_t>(d.begin(), d.begin() + 8), (std::vector<int32_t>{32, 1, 4, 64, 0, 0, 9, 9}));
+    EXPECT_EQ(std::vector<int32_t>(d.begin() + 8, d.begin() + 12), (std::vector<int32_t>{0, 0, 9, 3}));
+    EXPECT_EQ(Region::fromData(d), ring);
+    EXPECT_EQ(Region().data(), (std::vector<int32_t>{32, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(Region::invalid().data().empty());
+
+    // A scale maps corners and rounds them half to even; a mirror swaps them back into order.
+    const std::vector<int32_t> one{32, 1, 1, 16, 1, 1, 3, 5, 1, 1, 3, 5};
+    EXPECT_EQ(Region::fromData(one, {2.5f, 0, 0, 0.5f, 0, 0}), Region::rect(2, 0, 8, 2));  // 2.5 -> 2, 0.5 -> 0
+    EXPECT_EQ(Region::fromData(one, {-1, 0, 0, 1, 10, 0}), Region::rect(7, 1, 9, 5));
+    // A quarter turn: x' = -y, y' = x.
+    EXPECT_EQ(Region::fromData(one, {0, 1, -1, 0, 0, 0}), Region::rect(-5, 1, -1, 3));
+
+    // Damaged arrays are refused; reversed rectangles are skipped.
+    EXPECT_FALSE(Region::fromData(std::vector<int32_t>{32, 1, 2, 32, 0, 0, 1, 1, 0, 0, 1, 1}).isValid());
+    EXPECT_FALSE(Region::fromData(std::vector<int32_t>{40, 1, 0, 0, 0, 0, 0, 0}).isValid());
+    EXPECT_FALSE(Region::fromData(std::vector<int32_t>{32, 1, -1, 0, 0, 0, 0, 0}).isValid());
+    EXPECT_FALSE(Region::fromData(std::vector<int32_t>{32, 1}).isValid());
+    EXPECT_TRUE(Region::fromData(std::vector<int32_t>{32, 1, 1, 16, 0, 0, 0, 0, 5, 5, 1, 1}).isEmpty());
+}
