@@ -144,3 +144,36 @@ TEST(DemoPhoto, OversizedPhotosAreReducedWithTheirFaceBox)
 
 } // namespace
 } // namespace salon
+
+namespace salon {
+namespace {
+
+int sheet(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "frizet01");
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    return runContactSheet(int(args.size()), argv.data());
+}
+
+TEST(ContactSheetCommand, WritesOneSheetOfTheWholeDriveAndRefusesBadRequests)
+{
+    DriveTable::current() = DriveTable::parse("D=" + Drive.string());
+    const fs::path out = fs::temp_directory_path() / "salon-contact-sheet.png";
+    fs::remove(out);
+    const std::string photo = (Drive / "photos" / "face.jpg").string();
+    ASSERT_EQ(sheet({"--contact-sheet", "all", "--photo", photo, "--out", out.string()}), 0);
+    auto bytes = dsl::readWholeFile(out);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(sniffPicture(*bytes), PictureKind::Png);
+
+    EXPECT_EQ(sheet({"--contact-sheet", "7", "--photo", photo, "--out", out.string()}), 2);  // no such category
+    EXPECT_EQ(sheet({"--contact-sheet", "0", "--out", out.string()}), 2);                    // no photo
+    EXPECT_EQ(sheet({"--contact-sheet", "0", "--photo", photo, "--out", out.string(), "--swatch", "49"}), 2);
+    EXPECT_EQ(sheet({"--contact-sheet", "0", "--photo", "/nonexistent.jpg", "--out", out.string()}), 1);
+    fs::remove(out);
+}
+
+} // namespace
+} // namespace salon
