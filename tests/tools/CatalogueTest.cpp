@@ -74,7 +74,7 @@ TEST(Catalogue, ContentsFileHasTheHeaderAndTheTableStoredFieldByField)
     EXPECT_EQ(expectedPos - 1, int64_t(file.size()));  // nothing after the last preview
 }
 
-TEST(Catalogue, PreviewsFillTheBoxFromThePicturesTop)
+TEST(Catalogue, PreviewsOfAModelWithoutACutOutFillTheBoxFromThePicturesTop)
 {
     // A 512 x 560 model: a red top quarter over blue, a green column in the middle.
     dsl::Model m;
@@ -95,6 +95,29 @@ TEST(Catalogue, PreviewsFillTheBoxFromThePicturesTop)
     EXPECT_EQ(p.pixel(5, 5), packRgb(255, 0, 0));
     EXPECT_EQ(p.pixel(5, 100), packRgb(0, 0, 255));
     EXPECT_EQ(p.pixel(45, 60), packRgb(0, 255, 0));  // the middle stays in the middle
+}
+
+TEST(Catalogue, PreviewsOfAModelWithACutOutCloseInOnTheFace)
+{
+    // A red face-sized square at the cut-out, 100 pixels tall: the crop is 260 tall, 195 wide.
+    dsl::Model m;
+    m.width = 512;
+    m.height = 560;
+    const int32_t rb = rowBytes24(512);
+    m.picture1.assign(size_t(rb) * 560, 0);
+    for (int32_t y = 0; y < 560; ++y)
+        for (int32_t x = 0; x < 512; ++x)
+            m.picture1[size_t(y) * rb + size_t(x) * 3 + ((x >= 200 && x < 300 && y >= 200 && y < 300) ? 2 : 0)] = 255;
+    m.set1 = dsl::PolygonSet{{4}, {{200, 200}, {300, 200}, {300, 300}, {200, 300}}};
+    Bitmap p = makePreview(m);
+    // The square spans preview columns 22..68 and rows 35..80 (crop from x 152.5, y 125.2).
+    EXPECT_EQ(p.pixel(45, 58), packRgb(255, 0, 0));
+    EXPECT_EQ(p.pixel(23, 36), packRgb(255, 0, 0));
+    EXPECT_EQ(p.pixel(67, 79), packRgb(255, 0, 0));
+    EXPECT_EQ(p.pixel(20, 58), packRgb(0, 0, 255));
+    EXPECT_EQ(p.pixel(70, 58), packRgb(0, 0, 255));
+    EXPECT_EQ(p.pixel(45, 33), packRgb(0, 0, 255));
+    EXPECT_EQ(p.pixel(45, 82), packRgb(0, 0, 255));
 }
 
 TEST(Catalogue, FileNamesAreTheOnesTheEditorBuilds)

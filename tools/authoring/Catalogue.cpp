@@ -70,11 +70,25 @@ std::vector<uint8_t> categoryList(const std::vector<Category>& categories)
 Bitmap makePreview(const dsl::Model& model)
 {
     const int32_t w = model.width, h = model.height;
-    // The largest 3:4 rectangle: centred across, from the top down, where the hairstyle is.
+    // The largest 3:4 rectangle, centred across, from the top down; with a cut-out, a closer one
+    // around the face, so that the hairstyle fills the small box.
     double cropW = w, cropH = h;
     if (double(w) * PreviewHeight > double(h) * PreviewWidth) cropW = double(h) * PreviewWidth / PreviewHeight;
     else cropH = double(w) * PreviewHeight / PreviewWidth;
-    const double left = (w - cropW) / 2.0, top = 0.0;
+    double left = (w - cropW) / 2.0, top = 0.0;
+    if (!model.set1.points.empty()) {
+        int32_t x0 = w, x1 = 0, y0 = h, y1 = 0;
+        for (const auto& [x, y] : model.set1.points) {
+            x0 = std::min(x0, x); x1 = std::max(x1, x);
+            y0 = std::min(y0, y); y1 = std::max(y1, y);
+        }
+        const double closeH = std::min(cropH, std::max(2.6 * (y1 - y0), 1.0));
+        const double closeW = closeH * PreviewWidth / PreviewHeight;
+        cropW = closeW;
+        cropH = closeH;
+        left = std::clamp((x0 + x1) / 2.0 - closeW / 2.0, 0.0, w - closeW);
+        top = std::clamp((y0 + y1) / 2.0 - 0.48 * closeH, 0.0, h - closeH);
+    }
     const double sx = cropW / PreviewWidth, sy = cropH / PreviewHeight;
     const int32_t rb = rowBytes24(w);
 

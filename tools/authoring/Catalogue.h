@@ -5,8 +5,9 @@
 //   <drive>/orvella/obsdslNN.irw     "IWRG", length, N, 13 x N Longs stored field by field, previews
 //   <drive>/<DIR>/<PFX>III.DSL       the models, III = item number with at least three digits
 //
-// Previews are 90 x 120 pictures (a 3:4 crop from the top of picture 1, area-averaged) described by
-// a 40-byte bitmap information header with a positive height, so their rows run bottom-up.
+// Previews are 90 x 120 pictures (a 3:4 crop of picture 1 around the cut-out, area-averaged)
+// described by a 40-byte bitmap information header with a positive height, so their rows run
+// bottom-up.
 #include "library/formats/ModelFile.h"
 #include "platform/Bitmap.h"
 #include "platform/Result.h"
@@ -34,7 +35,9 @@ std::string checkCategories(const std::vector<Category>& categories);
 
 std::vector<uint8_t> categoryList(const std::vector<Category>& categories);
 
-// Area average of picture 1 over a 3:4 crop, as a 24-bit bitmap of PreviewWidth x PreviewHeight.
+// Area average of picture 1 over a 3:4 crop, as a 24-bit bitmap of PreviewWidth x PreviewHeight:
+// 2.6 cut-out heights tall with the cut-out's centre at 48 % of the height, or, without a
+// cut-out, the largest such crop from the top.
 Bitmap makePreview(const dsl::Model& model);
 
 // The contents file for the previews of one category, in item order.
