@@ -159,6 +159,27 @@ TEST_F(Photo, ChoosingAPhotoAsksWithThePictureFilters)
     EXPECT_EQ(40, engine.Surfaces[7].width());
 }
 
+TEST_F(Photo, BmpAndJpegPhotosAreTakenOtherPicturesNot)
+{
+    const Bitmap photo = makePhoto(48, 36);
+    writeBytes(dir / "p.jpg", encodeJpeg(photo, 95));
+    engine.PhotoFile = file("p.jpg");
+    ASSERT_TRUE(engine.LoadPhoto(true));
+    EXPECT_EQ(48, engine.PhotoW);
+    EXPECT_EQ(36, engine.PhotoH);
+    engine.PhotoFile = writePhoto("p.bmp", photo);
+    ASSERT_TRUE(engine.LoadPhoto(true));
+    EXPECT_EQ(photo, engine.Surfaces[7].image());
+    // A GIF is a picture, but not one the photo dialog offers.
+    const uint8_t gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255,
+                           0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 1, 0, 0x3B};
+    const std::vector<uint8_t> gifBytes(std::begin(gif), std::end(gif));
+    ASSERT_TRUE(decodeGif(gifBytes).ok());
+    writeBytes(dir / "p.gif", gifBytes);
+    engine.PhotoFile = file("p.gif");
+    EXPECT_FALSE(engine.LoadPhoto(true));
+}
+
 TEST_F(Photo, FilesThatAreNotPicturesAreRefused)
 {
     writeBytes(dir / "notes.bmp", {'h', 'e', 'l', 'l', 'o'});

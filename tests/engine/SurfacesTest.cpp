@@ -133,6 +133,13 @@ TEST_F(SurfaceTable, ShowResultNeedsALoadedModelOfItsSize)
     engine.ModelW = engine.ModelH = 60;
     engine.ShowResult();
     EXPECT_EQ(0x0000FFu, view.image().pixel(20, 20));
+
+    // The redraw releases a held arrow's pending step (code + 100 -> code), once.
+    engine.RepeatCode = 107;
+    engine.ShowFaceViewAndResult();
+    EXPECT_EQ(7, engine.RepeatCode);
+    engine.ShowFaceViewAndResult();
+    EXPECT_EQ(7, engine.RepeatCode);
 }
 
 TEST_F(SurfaceTable, MirrorPhotoTwiceRestoresThePhoto)
