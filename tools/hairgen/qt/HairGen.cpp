@@ -160,25 +160,6 @@ private:
             p.fillPath(path, brush);
             if (m) m->fillPath(path, Qt::black);
         };
-        // Neck: a cylinder, shadowed under the jaw and at its sides.
-        QPainterPath neck;
-        neck.moveTo(FaceCx - 60, 280);
-        neck.cubicTo(FaceCx - 56, 350, FaceCx - 62, 395, FaceCx - 84, 430);
-        neck.lineTo(FaceCx + 84, 430);
-        neck.cubicTo(FaceCx + 62, 395, FaceCx + 56, 350, FaceCx + 60, 280);
-        neck.closeSubpath();
-        QLinearGradient ng(FaceCx - 60, 0, FaceCx + 60, 0);
-        ng.setColorAt(0, shade(m_skin, 0.74));
-        ng.setColorAt(0.3, shade(m_skin, 0.97));
-        ng.setColorAt(0.55, shade(m_skin, 0.95));
-        ng.setColorAt(1, shade(m_skin, 0.7));
-        fill(neck, ng);
-        // The jaw's shadow on the neck, strongest right under the chin.
-        QLinearGradient js(0, 318, 0, 385);
-        js.setColorAt(0, QColor(90, 40, 25, 110));
-        js.setColorAt(1, QColor(90, 40, 25, 0));
-        p.fillPath(neck, js);
-
         // Shoulders and clothes.
         QPainterPath body;
         body.moveTo(-10, Height + 10);
@@ -199,9 +180,10 @@ private:
         } else {
             skinPart.addEllipse(QPointF(FaceCx, 410), 80, 34);
         }
-        QLinearGradient sg(0, 420, 0, Height);
+        QRadialGradient sg(QPointF(FaceCx - 10, 404), 150);
         sg.setColorAt(0, shade(m_skin, 0.92));
-        sg.setColorAt(1, shade(m_skin, 0.8));
+        sg.setColorAt(0.5, shade(m_skin, 0.86));
+        sg.setColorAt(1, shade(m_skin, 0.72));
         fill(body, sg);
         QPainterPath cloth = body.subtracted(skinPart);
         QRadialGradient cg(QPointF(FaceCx - 60, 420), 330);
@@ -216,6 +198,45 @@ private:
         p.drawArc(QRectF(FaceCx - 124, 428, 104, 26), 40 * 16, 110 * 16);
         p.drawArc(QRectF(FaceCx + 20, 428, 104, 26), 30 * 16, 110 * 16);
         p.restore();
+
+        // Neck: a cylinder, shadowed under the jaw and at its sides, fading into the chest so that
+        // no seam shows where it meets the neckline.
+        QPainterPath neck;
+        neck.moveTo(FaceCx - 60, 280);
+        neck.cubicTo(FaceCx - 56, 350, FaceCx - 62, 395, FaceCx - 84, 436);
+        neck.lineTo(FaceCx + 84, 436);
+        neck.cubicTo(FaceCx + 62, 395, FaceCx + 56, 350, FaceCx + 60, 280);
+        neck.closeSubpath();
+        QImage neckLayer(Width, Height, QImage::Format_ARGB32_Premultiplied);
+        neckLayer.fill(Qt::transparent);
+        {
+            QPainter lp(&neckLayer);
+            lp.setRenderHint(QPainter::Antialiasing);
+            QLinearGradient ng(FaceCx - 60, 0, FaceCx + 60, 0);
+            ng.setColorAt(0, shade(m_skin, 0.74));
+            ng.setColorAt(0.3, shade(m_skin, 0.97));
+            ng.setColorAt(0.55, shade(m_skin, 0.95));
+            ng.setColorAt(1, shade(m_skin, 0.7));
+            lp.fillPath(neck, ng);
+            // The jaw's shadow on the neck, strongest right under the chin.
+            QLinearGradient js(0, 318, 0, 385);
+            js.setColorAt(0, QColor(90, 40, 25, 110));
+            js.setColorAt(1, QColor(90, 40, 25, 0));
+            lp.fillPath(neck, js);
+            lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            QLinearGradient fade(0, 412, 0, 436);
+            fade.setColorAt(0, QColor(0, 0, 0, 255));
+            fade.setColorAt(1, QColor(0, 0, 0, 0));
+            lp.fillRect(neckLayer.rect(), fade);
+        }
+        QPainterPath uncovered;  // everywhere but the clothes
+        uncovered.addRect(QRectF(0, 0, Width, Height));
+        uncovered = uncovered.subtracted(cloth);
+        p.save();
+        p.setClipPath(uncovered);
+        p.drawImage(0, 0, neckLayer);
+        p.restore();
+        if (m) m->fillPath(neck.subtracted(cloth), Qt::black);
 
         // Ears.
         for (int side : {-1, 1}) {
