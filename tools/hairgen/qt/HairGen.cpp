@@ -401,7 +401,6 @@ private:
             double end = 1 - layer.shorten * uni(rng) * uni(rng) * 2;
             double phase = layer.curlCoherence * pos * 1.3 + (1 - layer.curlCoherence) * uni(rng) * 2 * Pi + gauss(rng) * 0.25;
             const int steps = 60;
-            QPointF prev = bezier(g, 0);
             for (int k = 0; k <= steps; ++k) {
                 double u = end * k / steps;
                 QPointF q = bezier(g, u);
@@ -413,7 +412,6 @@ private:
                     q += nrm * (layer.curlAmp * ramp * std::sin(2 * Pi * layer.curlWaves * u + phase));
                 }
                 s.pts.push_back(q);
-                prev = q;
             }
             // Neighbouring strands share some of their shade, so the hair falls into locks.
             s.var = 0.8 + 0.12 * std::sin(pos * 9.0 + m_style.seed) + 0.1 * std::sin(pos * 23.0) + 0.22 * uni(rng);
