@@ -6,6 +6,9 @@
 // which is what happens between a model load and a photo load and after a failed load.
 #include "editor/engine/Engine.h"
 
+#include <cstring>
+#include <vector>
+
 #include "platform/Numbers.h"
 
 #include <algorithm>
@@ -145,12 +148,25 @@ void Engine::MaskFaceLayer()
 void Engine::MirrorPhoto()
 {
     if (PhotoW < MinWorkSide || PhotoH < MinWorkSide || !hasPhotoSize(WorkingPhoto)) return;
-    KeepImage(WorkingPhoto);
-    Surface& s = Surfaces[WorkingPhoto];
-    Bitmap& image = s.image();
+    // The program commits the image before and after mirroring; the picture only ever keeps the
+    // second, so the first copy is left out.
+    Bitmap& image = Surfaces[WorkingPhoto].image();
+    const int32_t w = image.width;
+    std::vector<uint8_t> mirrored(size_t(3) * size_t(w) + 8);
     for (int32_t y = 0; y < image.height; ++y) {
         uint8_t* row = image.row(y);
-        for (int32_t l = 0, r = image.width - 1; l < r; ++l, --r) std::swap_ranges(row + 3 * l, row + 3 * l + 3, row + 3 * r);
+        // Two pixels a step, left to right in the result: the 6 source bytes of pixels
+        // w - 2 - i and w - 1 - i come back in the other order, written with an 8-byte move
+        // whose last 2 bytes the next step overwrites (the buffer has room for them at the end).
+        int32_t i = 0;
+        for (; i + 2 <= w; i += 2) {
+            uint64_t v = 0;
+            std::memcpy(&v, row + 3 * size_t(w - 2 - i), 6);
+            const uint64_t swapped = (v >> 24) | ((v & 0xFFFFFFu) << 24);
+            std::memcpy(mirrored.data() + 3 * size_t(i), &swapped, 8);
+        }
+        if (i < w) std::memcpy(mirrored.data() + 3 * size_t(i), row, 3);
+        std::memcpy(row, mirrored.data(), 3 * size_t(w));
     }
     KeepImage(WorkingPhoto);
 }
