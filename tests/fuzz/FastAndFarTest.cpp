@@ -2,10 +2,12 @@
 // formulas: clipped scan conversion and pen lines (points far away cost nothing), the single-
 // instruction channel rounding, and the vector form of the rotation. Each is compared with a
 // straightforward reference over many seeded cases.
+#include "editor/engine/Engine.h"
 #include "editor/engine/FaceTransform.h"
 #include "platform/Numbers.h"
 #include "platform/Region.h"
 #include "platform/Surface.h"
+#include "platform/Ui.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +156,27 @@ TEST(Rotation, GivesTheFormulasBytesForEveryAngleAndRowPadding)
                 ASSERT_EQ(0, std::memcmp(got.pixel(0, y), want.pixel(0, y), size_t(3 * w)))
                     << w << "x" << h << " at " << angle << " deg, row " << y;
         }
+    }
+}
+
+TEST(Mirror, EveryPixelChangesSidesAndThePictureKeepsTheResult)
+{
+    std::mt19937 rng(9);
+    for (int32_t w : {30, 31, 32, 33, 361}) {
+        ScriptedUi ui;
+        Engine engine(ui);
+        engine.PhotoW = w;
+        engine.PhotoH = 30;
+        Surface& s = engine.Surfaces[WorkingPhoto];
+        s.setSize(w, 30);
+        for (uint8_t& v : s.image().pixels) v = uint8_t(rng());
+        const Bitmap before = s.image();
+        engine.MirrorPhoto();
+        for (int32_t y = 0; y < 30; ++y)
+            for (int32_t x = 0; x < w; ++x)
+                ASSERT_EQ(s.image().pixel(x, y), before.pixel(w - 1 - x, y)) << w << " wide, at " << x << "," << y;
+        ASSERT_TRUE(s.picture().has_value());
+        EXPECT_EQ(*s.picture(), s.image());
     }
 }
 
