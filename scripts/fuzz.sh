@@ -38,6 +38,8 @@ cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 run_one() {
   local t=$1 corpus="$build/corpus/$1" findings="$build/findings/$1" log="$build/logs/$1.log"
   mkdir -p "$corpus" "$findings" "$(dirname "$log")"
+  # Each run reports its own findings; mended ones live on in fuzz/regressions/.
+  rm -f "$findings"/crash-* "$findings"/leak-* "$findings"/timeout-* "$findings"/oom-* "$findings"/slow-unit-*
   # A per-input limit of 25 s and 2 GB: a reader that hangs or hoards memory on some file is a
   # finding like a crash.
   (cd "$findings" && "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 \
