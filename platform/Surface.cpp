@@ -216,28 +216,38 @@ Surface::Surface(int32_t width, int32_t height) { setSize(width, height); }
 int32_t Surface::drawableWidth() const { return std::max(0, m_width - 4 * m_border); }
 int32_t Surface::drawableHeight() const { return std::max(0, m_height - 4 * m_border); }
 
-void Surface::setSize(int32_t width, int32_t height)
+bool Surface::setSize(int32_t width, int32_t height)
 {
-    m_width = std::max(0, width);
-    m_height = std::max(0, height);
+    // Every picture a file can hold fits; a wild size from a caller must not exhaust memory.
+    constexpr int64_t MaxArea = int64_t(64) << 20, MaxSide = int64_t(1) << 20;
+    width = std::max(0, width);
+    height = std::max(0, height);
+    const int64_t w64 = std::max<int64_t>(0, int64_t(width) - 4 * m_border);
+    const int64_t h64 = std::max<int64_t>(0, int64_t(height) - 4 * m_border);
+    if (w64 > MaxSide || h64 > MaxSide || w64 * h64 > MaxArea) return false;
+    m_width = width;
+    m_height = height;
     int32_t w = drawableWidth(), h = drawableHeight();
-    if (w == m_image.width && h == m_image.height && m_image.bitsPerPixel == 24) return;
+    if (w == m_image.width && h == m_image.height && m_image.bitsPerPixel == 24) return true;
     Bitmap next = Bitmap::rgb24(w, h);
     fillBitmap(next, backColour);
     copyTopLeft(next, m_image);
     m_image = std::move(next);
+    return true;
 }
 
 void Surface::setBorderStyle(int style)
 {
+    const int old = m_border;
     m_border = style ? 1 : 0;
-    setSize(m_width, m_height);
+    if (!setSize(m_width, m_height)) m_border = old;
 }
 
 void Surface::setPicture(const Bitmap& picture, bool autoSize)
 {
     Bitmap p = picture.toRgb24();
-    if (autoSize) setSize(p.width + 4 * m_border, p.height + 4 * m_border);
+    if (autoSize) setSize(int32_t(std::min<int64_t>(int64_t(p.width) + 4 * m_border, INT32_MAX)),
+                          int32_t(std::min<int64_t>(int64_t(p.height) + 4 * m_border, INT32_MAX)));
     m_picture = std::move(p);
     clear();
 }

@@ -85,7 +85,9 @@ public:
 
     int32_t width() const { return m_width; }
     int32_t height() const { return m_height; }
-    void setSize(int32_t width, int32_t height);
+    // Sizes below 0 count as 0. A size whose drawable area would exceed 64 Mpixel (or a side
+    // 2^20 pixels) is refused: false, and the surface keeps its size and pixels.
+    bool setSize(int32_t width, int32_t height);
     int borderStyle() const { return m_border; }
     void setBorderStyle(int style);
     int32_t drawableWidth() const;
@@ -108,7 +110,7 @@ public:
     bool hasPicture() const { return m_picture.has_value(); }
 
     // Sets the persistent picture (any depth, converted to 24 bits) and shows it; with autoSize the
-    // surface takes the picture's size (plus the border).
+    // surface takes the picture's size (plus the border), unless setSize refuses it.
     void setPicture(const Bitmap& picture, bool autoSize = true);
     void clearPicture();   // picture := none; the image is cleared to the background colour
     void keepImage();      // picture := image, when autoRedraw

@@ -56,6 +56,13 @@ TEST(Surface, ResizingKeepsTheTopLeftAndPaintsNewAreaWithTheBackground)
     EXPECT_EQ(px(s, 3, 2), 0x123456u);
     EXPECT_EQ(px(s, 4, 0), 0xABCDEFu);
     EXPECT_EQ(s.image().height, 3);
+    // A size no picture can have is refused and changes nothing.
+    EXPECT_FALSE(s.setSize(100000, 100000));
+    EXPECT_FALSE(s.setSize(2, (1 << 20) + 1));
+    EXPECT_EQ(s.width(), 6);
+    EXPECT_EQ(px(s, 3, 2), 0x123456u);
+    EXPECT_TRUE(s.setSize(-5, 4));
+    EXPECT_TRUE(s.image().isNull());
 }
 
 TEST(Surface, PersistentPictureSurvivesClearAndKeepImageCommits)
