@@ -344,7 +344,7 @@ private:
     }
 
     // Light on a strand at a point: a head-shaped body above the chin, a hanging cylinder below.
-    double lighting(QPointF pos, QPointF tangent, double& spec) const
+    double lighting(QPointF pos, QPointF tangent, double& specular) const
     {
         const double hcx = FaceCx, hcy = 200, hrx = 125, hry = 150;
         double nx = (pos.x() - hcx) / hrx;
@@ -360,15 +360,15 @@ private:
         t = normalised(t);
         double diffuse = std::max(0.0, dot(n, Light));
         double th = dot(t, HalfVector);
-        spec = std::pow(std::max(0.0, 1 - th * th), 30.0);
+        specular = std::pow(std::max(0.0, 1 - th * th), 30.0);
         return diffuse;
     }
 
-    QColor strandColour(const QColor& base, double f, double spec, double specGain) const
+    QColor strandColour(const QColor& base, double f, double specular, double specularGain) const
     {
-        double r = base.redF() * f + spec * specGain * (0.35 + 0.65 * base.redF());
-        double g = base.greenF() * f + spec * specGain * (0.32 + 0.6 * base.greenF());
-        double b = base.blueF() * f + spec * specGain * (0.28 + 0.55 * base.blueF());
+        double r = base.redF() * f + specular * specularGain * (0.35 + 0.65 * base.redF());
+        double g = base.greenF() * f + specular * specularGain * (0.32 + 0.6 * base.greenF());
+        double b = base.blueF() * f + specular * specularGain * (0.28 + 0.55 * base.blueF());
         return QColor::fromRgbF(float(std::clamp(r, 0.0, 1.0)), float(std::clamp(g, 0.0, 1.0)), float(std::clamp(b, 0.0, 1.0)));
     }
 
@@ -432,8 +432,8 @@ private:
                 QPointF a = s.pts[k - 1], b = s.pts[k];
                 QPointF tan = b - a;
                 if (std::hypot(tan.x(), tan.y()) < 1e-6) continue;
-                double spec = 0;
-                double diffuse = lighting((a + b) / 2, tan, spec);
+                double specular = 0;
+                double diffuse = lighting((a + b) / 2, tan, specular);
                 QColor base = s.streak ? m_style.streak : m_style.hair;
                 if (m_style.ombre) {
                     double o = smoothstep(0.35, 0.95, (b.y() - 150) / 330.0);
@@ -443,7 +443,7 @@ private:
                 }
                 double root = 0.82 + 0.18 * smoothstep(0.0, 0.25, u);
                 double f = layer.depth * s.var * root * (0.42 + 0.75 * diffuse) * darken;
-                QColor c = strandColour(base, f, solid ? spec * 0.3 : spec, 0.55 * layer.depth);
+                QColor c = strandColour(base, f, solid ? specular * 0.3 : specular, 0.55 * layer.depth);
                 double w = s.width * widthScale * (1 - (solid ? 0.85 : 0.55) * u * u);
                 double fade = layer.rootFade ? smoothstep(0.0, 0.12, u) : 1.0;
                 if (solid && layer.rootFade && u < 0.2) continue;
@@ -490,7 +490,7 @@ private:
                 QPointF q = coil.centre + QPointF(std::cos(a) * coil.rx * rr, std::sin(a + tilt) * coil.ry * rr);
                 if (k > 0) {
                     QPointF tan = q - prev;
-                    double spec = 0;
+                    double specular = 0;
                     // A ball lit from the upper left: use its own normal.
                     double nx = (q.x() - coil.centre.x()) / coil.rx, ny = (q.y() - coil.centre.y()) / coil.ry;
                     double r2 = std::min(nx * nx + ny * ny, 0.98);
@@ -501,9 +501,9 @@ private:
                     t.z = -(n.x * t.x + n.y * t.y) / n.z;
                     t = normalised(t);
                     double th = dot(t, HalfVector);
-                    spec = std::pow(std::max(0.0, 1 - th * th), 30.0);
+                    specular = std::pow(std::max(0.0, 1 - th * th), 30.0);
                     double diffuse = std::max(0.0, dot(n, Light));
-                    QColor c = strandColour(m_style.hair, var * (0.42 + 0.75 * diffuse), spec, 0.55);
+                    QColor c = strandColour(m_style.hair, var * (0.42 + 0.75 * diffuse), specular, 0.55);
                     c.setAlphaF(0.9f);
                     p.setPen(QPen(c, 1.3, Qt::SolidLine, Qt::RoundCap));
                     p.drawLine(prev, q);
