@@ -20,15 +20,13 @@ Guide mirrored(const Guide& in, double axis = FaceCx)
     return out;
 }
 
-// One layer for each side of a parting; `shift` moves the right side's roots to a side parting.
-std::vector<Layer> sides(const Layer& left, double rightStretch = 1.0)
+// One layer for each side of a centre parting: the right side is the left one mirrored.
+std::vector<Layer> sides(const Layer& left)
 {
     Layer right = left;
     right.guides.clear();
     for (const Guide& gd : left.guides) {
-        Guide m = mirrored(gd);
-        for (int k = 1; k < 4; ++k) m.p[k].setX(FaceCx + (m.p[k].x() - FaceCx) * rightStretch);
-        right.guides.push_back(m);
+        right.guides.push_back(mirrored(gd));
     }
     return {left, right};
 }
