@@ -101,7 +101,11 @@ std::string Engine::CroppedPhotoName(const std::string& path)
     const std::string base = name.size() > 5 ? name.substr(0, name.size() - 5) : std::string();
     const std::string target = ProgramDir + base + "-.bmp";
     if (!cropper) return {};
-    return cropper->HairFoto(path, target, 0, 0, Language) != 0 ? target : std::string();
+    if (cropper->HairFoto(path, target, 0, 0, Language) == 0) return {};
+    // The component falls back to the user's cache directory when the program directory is not
+    // writable; the copy is then wherever it says.
+    const std::string written = cropper->writtenPath();
+    return written.empty() ? target : written;
 }
 
 void Engine::resetTransforms()

@@ -15,6 +15,9 @@ struct FakeCropper : PhotoCropper {
     std::string from, to;
     int32_t language = -1;
     std::optional<Bitmap> reduced;
+    std::string redirectTo;  // native path the copy goes to instead of Jme2, as the cache fallback does
+    std::string written;
+    std::string writtenPath() const override { return written; }
     int32_t HairFoto(const std::string& Jme1, const std::string& Jme2, int32_t, int32_t, int32_t TJaz) override
     {
         ++calls;
@@ -22,7 +25,8 @@ struct FakeCropper : PhotoCropper {
         to = Jme2;
         language = TJaz;
         if (!reduced) return 0;
-        writeBytes(*nativePath(Jme2), encodeBmp(*reduced));
+        written = redirectTo.empty() ? Jme2 : redirectTo;
+        writeBytes(*nativePath(written), encodeBmp(*reduced));
         return 1;
     }
 };
@@ -189,4 +193,16 @@ TEST_F(Photo, FilesThatAreNotPicturesAreRefused)
     engine.PhotoFile = file("missing.bmp");
     EXPECT_FALSE(engine.LoadPhoto(true));
     EXPECT_EQ(ResText(513), ui.messages.at(1).text);
+}
+
+TEST_F(Photo, AReducedCopyWrittenElsewhereIsLoadedFromWhereItWent)
+{
+    engine.cropper = &cropper;
+    cropper.reduced = makePhoto(300, 400);
+    cropper.redirectTo = (dir / "cache-copy.bmp").string();
+    engine.PhotoFile = writePhoto("big.bmp", makePhoto(700, 500));
+    ASSERT_TRUE(engine.LoadPhoto(true));
+    EXPECT_EQ(300, engine.PhotoW);
+    EXPECT_EQ(400, engine.PhotoH);
+    EXPECT_FALSE(std::filesystem::exists(dir / "bi-.bmp"));
 }
