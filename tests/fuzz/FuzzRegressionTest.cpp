@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ struct Input {
     const Target* target;
     fs::path file;
 };
+
+// How a kept input is named in test listings.
+void PrintTo(const Input& input, std::ostream* os)
+{
+    *os << input.target->name << ": " << input.file.parent_path().filename().string() << "/" << input.file.filename().string();
+}
 
 std::vector<Input> keptInputs()
 {
