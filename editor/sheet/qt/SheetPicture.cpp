@@ -191,7 +191,10 @@ int runContactSheet(int argc, char** argv)
 
     PreparedPhoto prepared;
     if (!bare) {
-        auto p = preparePhoto(photo, haveFace ? &face : nullptr, std::filesystem::temp_directory_path());
+        // Native paths and the data drive's own ("D:\\photos\\face.jpg") both name the photo.
+        const auto native = nativePath(photo);
+        auto p = preparePhoto(native ? *native : std::filesystem::path(photo), haveFace ? &face : nullptr,
+                              std::filesystem::temp_directory_path());
         if (!p) { std::fprintf(stderr, "%s\n", p.error().c_str()); return 1; }
         prepared = p.value();
     }

@@ -226,8 +226,9 @@ std::string batchHelp()
   frizet01 --demo --out RESULT.bmp [--model FILE] [--photo FILE] [options]
                         the first model of the data drive with the demo photo (D:\photos\face.jpg),
                         the face placed by the photo's .box file, face colour at 100 %
-  frizet01 --contact-sheet ...
-                        not available yet
+  frizet01 --contact-sheet CATEGORY --photo FILE --out SHEET.png [--swatch K] [--columns N]
+                        one face set into every model of a category (a number, or all),
+                        face colour fitted at 100 %, as one labelled PNG
   frizet01 --help       this text
 
 FILE arguments are native paths or Windows-style paths through the drive table
@@ -254,7 +255,7 @@ int runBatch(int argc, char** argv, std::ostream& out, std::ostream& err)
         return 0;
     }
     if (command == "--contact-sheet") {
-        err << "--contact-sheet: not available yet\n";
+        err << "--contact-sheet needs the program built with its Qt side\n";
         return ExitUsage;
     }
     try {
