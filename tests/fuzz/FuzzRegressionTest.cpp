@@ -40,7 +40,7 @@ struct Input {
 // How a kept input is named in test listings.
 void PrintTo(const Input& input, std::ostream* os)
 {
-    *os << input.target->name << ": " << input.file.parent_path().filename().string() << "/" << input.file.filename().string();
+    *os << input.target->name << ": " << input.file.parent_path().parent_path().filename().string() << "/" << input.file.filename().string();
 }
 
 std::vector<Input> keptInputs()
