@@ -158,11 +158,20 @@ void Engine::MirrorPhoto()
         // Two pixels a step, left to right in the result: the 6 source bytes of pixels
         // w - 2 - i and w - 1 - i come back in the other order, written with an 8-byte move
         // whose last 2 bytes the next step overwrites (the buffer has room for them at the end).
+        // The reads are 8-byte moves too, except the first, whose last 2 bytes lie past the row.
         int32_t i = 0;
-        for (; i + 2 <= w; i += 2) {
+        auto swapPair = [](uint64_t v) { return ((v >> 24) & 0xFFFFFFu) | ((v & 0xFFFFFFu) << 24); };
+        if (w >= 2) {
             uint64_t v = 0;
-            std::memcpy(&v, row + 3 * size_t(w - 2 - i), 6);
-            const uint64_t swapped = (v >> 24) | ((v & 0xFFFFFFu) << 24);
+            std::memcpy(&v, row + 3 * size_t(w - 2), 6);
+            const uint64_t swapped = swapPair(v);
+            std::memcpy(mirrored.data(), &swapped, 8);
+            i = 2;
+        }
+        for (; i + 2 <= w; i += 2) {
+            uint64_t v;
+            std::memcpy(&v, row + 3 * size_t(w - 2 - i), 8);
+            const uint64_t swapped = swapPair(v);
             std::memcpy(mirrored.data() + 3 * size_t(i), &swapped, 8);
         }
         if (i < w) std::memcpy(mirrored.data() + 3 * size_t(i), row, 3);
