@@ -149,10 +149,6 @@ int main(int argc, char** argv)
         cv::Mat flipped;
         rows.push_back(compare("mirror 360x480 (MirrorPhoto)", [&] { engine.MirrorPhoto(); },
                                [&] { cv::flip(face, flipped, 1); }));
-        Surface s = toSurface(face), d(360, 480);
-        rows.push_back(compare("mirror 360x480 (stretchBlt, -width)",
-                               [&] { stretchBlt(d, 359, 0, -360, 480, s, 0, 0, 360, 480, RasterOp::SrcCopy); },
-                               [&] { cv::flip(face, flipped, 1); }));
     }
 
     {  // The raster steps of composing a result on the 512 x 560 composite.
