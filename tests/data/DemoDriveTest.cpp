@@ -8,6 +8,8 @@
 #include "platform/PictureFile.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
 
 namespace salon {
 namespace {
@@ -131,7 +133,7 @@ TEST(DemoPhoto, OversizedPhotosAreReducedWithTheirFaceBox)
 {
     const fs::path photo = Drive / "photos" / "portrait.jpg";
     FaceBox box{180, 77, 92, 101};
-    auto prepared = preparePhoto(photo, &box, fs::temp_directory_path() / "salon-sheet-test");
+    auto prepared = preparePhoto(photo, &box, fs::temp_directory_path() / ("salon-sheet-test-" + std::to_string(::getpid())));
     ASSERT_TRUE(prepared) << prepared.error();
     auto reduced = loadPicture(prepared.value().path);
     ASSERT_TRUE(reduced);
@@ -139,7 +141,7 @@ TEST(DemoPhoto, OversizedPhotosAreReducedWithTheirFaceBox)
     EXPECT_EQ(reduced.value().height, 360);
     EXPECT_EQ(prepared.value().face.x, 126);  // 180 * 360 / 512
     EXPECT_EQ(prepared.value().face.h, 71);
-    fs::remove_all(fs::temp_directory_path() / "salon-sheet-test");
+    fs::remove_all(fs::temp_directory_path() / ("salon-sheet-test-" + std::to_string(::getpid())));
 }
 
 } // namespace
@@ -160,7 +162,7 @@ int sheet(std::vector<std::string> args)
 TEST(ContactSheetCommand, WritesOneSheetOfTheWholeDriveAndRefusesBadRequests)
 {
     DriveTable::current() = DriveTable::parse("D=" + Drive.string());
-    const fs::path out = fs::temp_directory_path() / "salon-contact-sheet.png";
+    const fs::path out = fs::temp_directory_path() / ("salon-contact-sheet-" + std::to_string(::getpid()) + ".png");
     fs::remove(out);
     const std::string photo = (Drive / "photos" / "face.jpg").string();
     ASSERT_EQ(sheet({"--contact-sheet", "all", "--photo", photo, "--out", out.string()}), 0);

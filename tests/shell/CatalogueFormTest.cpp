@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 namespace salon {
 namespace {
@@ -84,7 +86,7 @@ TEST(ContentsFile, DamagedFilesAreRefused)
 }
 
 struct CatalogueOnDisk : ::testing::Test {
-    fs::path root = fs::temp_directory_path() / "salon_shell_catalogue";
+    fs::path root = fs::temp_directory_path() / ("salon_shell_catalogue-" + std::to_string(::getpid()));
     DriveTable saved = DriveTable::current();
     ScriptedUi ui;
     std::vector<Category> cats{{"Krátké", "DS1", "HA"}, {"Dlouhé", "DS2", "HB"}, {"Kudrny", "DS3", "HC"}};

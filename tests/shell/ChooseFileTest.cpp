@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 namespace salon {
 namespace {
@@ -72,7 +74,7 @@ TEST(ChooseFileNames, ProposedNameSplitsAtTheLastSeparator)
 }
 
 struct ChooseFileFixture : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / "salon-choosefile-test";
+    fs::path dir = fs::temp_directory_path() / ("salon-choosefile-test-" + std::to_string(::getpid()));
     ScriptedUi ui;
     std::vector<std::string> chosen;
     void SetUp() override { fs::create_directories(dir); }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 namespace salon {
 namespace {
@@ -131,7 +133,7 @@ TEST(RtfReading, HtmlKeepsAlignmentLooksAndEscapesMarkup)
 }
 
 struct HelpPagesFixture : ::testing::Test {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "salon-help-test";
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("salon-help-test-" + std::to_string(::getpid()));
     HelpPages help;
     void SetUp() override
     {

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 namespace salon::test {
 namespace {
@@ -400,7 +402,7 @@ TEST_F(PanelTest, DisplayChangeLaysTheWindowOutAgainAndKeepsTheWork)
 }
 
 struct StartUpOnDrives : ::testing::Test {
-    std::filesystem::path root = std::filesystem::temp_directory_path() / "salon_shell_start";
+    std::filesystem::path root = std::filesystem::temp_directory_path() / ("salon_shell_start-" + std::to_string(::getpid()));
     DriveTable saved = DriveTable::current();
     RecordingEngine engine;
     ScriptedUi ui;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 namespace salon {
 namespace {
@@ -21,7 +23,7 @@ Bitmap gradient(int32_t w, int32_t h)
 }
 
 struct SaveFixture : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / "salon-save-test";
+    fs::path dir = fs::temp_directory_path() / ("salon-save-test-" + std::to_string(::getpid()));
     ScriptedUi ui;
     std::string SaveFile;
     void SetUp() override { fs::create_directories(dir); }

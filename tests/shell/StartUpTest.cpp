@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace salon {
 namespace {
@@ -15,7 +16,7 @@ namespace fs = std::filesystem;
 
 struct TempDir {
     fs::path path;
-    explicit TempDir(const std::string& name) : path(fs::temp_directory_path() / ("salon_shell_" + name))
+    explicit TempDir(const std::string& name) : path(fs::temp_directory_path() / ("salon_shell_" + name + "-" + std::to_string(::getpid())))
     {
         fs::remove_all(path);
         fs::create_directories(path);

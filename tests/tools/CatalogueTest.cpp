@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 namespace salon::tools {
 namespace {
@@ -150,7 +152,7 @@ TEST(Catalogue, CategoriesTheEditorCouldNotUseAreRefused)
 
 TEST(Catalogue, ADriveWithAnUnreadableModelIsNotWrittenAtAll)
 {
-    fs::path dir = fs::temp_directory_path() / "salon-catalogue-test";
+    fs::path dir = fs::temp_directory_path() / ("salon-catalogue-test-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     ASSERT_TRUE(replaceFile(dir / "junk.DSL", std::vector<uint8_t>{'J', 'S', 'D', 'L', 0, 0}));
