@@ -28,18 +28,28 @@ inline void check(bool ok, const char* what)
     if (!ok) fail(what);
 }
 
-// A directory of this process's own, removed by nobody: the files in it are overwritten per input.
+// A directory of this process's own; the files in it are overwritten per input, and it goes when
+// the process ends normally (a crashing run leaves it for a look).
 inline const std::filesystem::path& scratchDir()
 {
-    static const std::filesystem::path dir = [] {
-        std::error_code ec;
-        auto base = std::filesystem::temp_directory_path(ec);
-        if (ec) base = "/tmp";
-        auto d = base / ("salon-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(d, ec);
-        return d;
-    }();
-    return dir;
+    struct Scratch {
+        std::filesystem::path dir;
+        Scratch()
+        {
+            std::error_code ec;
+            auto base = std::filesystem::temp_directory_path(ec);
+            if (ec) base = "/tmp";
+            dir = base / ("salon-fuzz-" + std::to_string(::getpid()));
+            std::filesystem::create_directories(dir, ec);
+        }
+        ~Scratch()
+        {
+            std::error_code ec;
+            std::filesystem::remove_all(dir, ec);
+        }
+    };
+    static const Scratch scratch;
+    return scratch.dir;
 }
 
 inline std::filesystem::path writeScratch(const std::string& name, std::span<const uint8_t> bytes)
