@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <deque>
+#include <emmintrin.h>
 #include <vector>
 
 // Conventions of this file.
@@ -587,6 +587,25 @@ public:
     {
         m_fast = total < (uint64_t(1) << 26);
         if (m_fast) m_m = uint64_t(~uint64_t(0) / m_d) + 1;
+        if (smallFits(total)) {
+            int bits = 0;
+            while ((m_d >> bits) != 0) ++bits;
+            m_s32 = 2 * bits + 8;
+            m_m32 = ((uint64_t(1) << m_s32) + m_d - 1) / m_d;
+        }
+    }
+    // The same quotient for totals below 2^22, where n = 2 sum + total < 256 d stays in 32 bits.
+    // With L = bit_width(d) (so 2^(L-1) <= d < 2^L, L <= 23), s = 2L + 8 and m = ceil(2^s / d),
+    // q = (n m) >> s equals floor(n / d) because n (m d - 2^s) < n d < 256 d^2 < 2^s, and n m
+    // stays below 2^(L+8) (2^(L+9) + 1) <= 2^63 + 2^31 < 2^64.
+    static bool smallFits(uint64_t total) { return total < (uint64_t(1) << 22); }
+    uint8_t small(uint32_t sum) const
+    {
+        const uint64_t n = 2 * uint64_t(sum) + m_total;
+        uint64_t q = (n * m_m32) >> m_s32;
+        const uint64_t r = n - q * m_d;
+        q -= uint64_t(r == 0) & q & 1;
+        return uint8_t(q > 255 ? 255 : q);
     }
     uint8_t operator()(uint64_t sum) const
     {
@@ -599,7 +618,8 @@ public:
 
 private:
     __extension__ typedef unsigned __int128 UInt128;
-    uint64_t m_total, m_d, m_m = 0;
+    uint64_t m_total, m_d, m_m = 0, m_m32 = 0;
+    int m_s32 = 0;
     bool m_fast;
 };
 
@@ -619,17 +639,24 @@ Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t s
 
     if (mode == StretchMode::Halftone) {
         // Columns first: each source row the destination needs is filtered across once and kept
-        // while destination rows still use it (the taps only ever move down the source).
-        std::deque<std::vector<uint32_t>> cache;
-        int64_t cacheStart = 0;
-        auto filterRow = [&](int32_t sy, std::vector<uint32_t>& sums) {
-            sums.resize(size_t(dw) * 3);
+        // while destination rows still use it (the taps only ever move down the source), in a
+        // ring of preallocated rows: source row r lives in slot r % span.
+        const size_t rowLen = size_t(dw) * 3;
+        int64_t span = 1;
+        for (int32_t i = 0; i < dh; ++i)
+            span = std::max<int64_t>(span, int64_t(my.taps[my.first[size_t(i) + 1] - 1].src) -
+                                               my.taps[my.first[size_t(i)]].src + 1);
+        std::vector<uint32_t> ring(size_t(span) * rowLen);
+        auto slot = [&](int64_t r) { return ring.data() + size_t(r % span) * rowLen; };
+        auto filterRow = [&](int32_t sy, uint32_t* sums) {
             const uint8_t* row = s->row(sy);
+            const uint32_t* first = mx.first.data();
+            const Tap* taps = mx.taps.data();
             for (int32_t x = 0; x < dw; ++x) {
                 uint32_t b = 0, g = 0, r = 0;
-                for (uint32_t k = mx.first[size_t(x)]; k < mx.first[size_t(x) + 1]; ++k) {
-                    const uint8_t* p = row + 3 * size_t(mx.taps[k].src);
-                    const uint32_t w = mx.taps[k].weight;
+                for (uint32_t k = first[x]; k < first[x + 1]; ++k) {
+                    const uint8_t* p = row + 3 * size_t(taps[k].src);
+                    const uint32_t w = taps[k].weight;
                     b += p[0] * w;
                     g += p[1] * w;
                     r += p[2] * w;
@@ -639,27 +666,87 @@ Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t s
                 sums[3 * size_t(x) + 2] = r;
             }
         };
-        std::vector<uint64_t> acc(size_t(dw) * 3);
-        const Divider divide(mx.total * my.total);
+        const uint64_t total = mx.total * my.total;
+        const Divider divide(total);
+        // Below 2^22 the whole weighted sum (at most 255 * total) fits 32 bits.
+        const bool small = Divider::smallFits(total);
+        std::vector<uint64_t> acc(small ? 0 : rowLen);
+        std::vector<uint32_t> acc32(small ? rowLen : 0);
+        std::vector<uint8_t> outRow(small && mirrorX ? rowLen : 0);
+        int64_t have0 = 0, have1 = 0;  // source rows [have0, have1) are in the ring
         for (int32_t i = 0; i < dh; ++i) {
             const uint32_t t0 = my.first[size_t(i)], t1 = my.first[size_t(i) + 1];
             const int64_t first = my.taps[t0].src, last = my.taps[t1 - 1].src;
-            while (!cache.empty() && cacheStart < first) {
-                cache.pop_front();
-                ++cacheStart;
-            }
-            if (cache.empty()) cacheStart = first;
-            while (cacheStart + int64_t(cache.size()) <= last) {
-                cache.emplace_back();
-                filterRow(int32_t(cacheStart + int64_t(cache.size()) - 1), cache.back());
+            have0 = std::max(have0, first);
+            have1 = std::max(have1, have0);
+            for (; have1 <= last; ++have1) filterRow(int32_t(have1), slot(have1));
+            uint8_t* d = out.row(mirrorY ? dh - 1 - i : i);
+            if (small) {
+                uint32_t* a = acc32.data();
+                for (uint32_t t = t0; t < t1; ++t) {
+                    const uint32_t* sums = slot(my.taps[t].src);
+                    const uint32_t wy = my.taps[t].weight;
+                    // a[k] (+)= wy * sums[k] four lanes a step; SSE2 has only the 32 x 32 -> 64
+                    // multiply of the even lanes, so the odd lanes go through a shift.
+                    const __m128i w4 = _mm_set1_epi32(int32_t(wy));
+                    size_t k = 0;
+                    for (; k + 4 <= rowLen; k += 4) {
+                        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + k));
+                        const __m128i even = _mm_mul_epu32(v, w4), odd = _mm_mul_epu32(_mm_srli_epi64(v, 32), w4);
+                        __m128i p = _mm_unpacklo_epi32(_mm_shuffle_epi32(even, 0x08), _mm_shuffle_epi32(odd, 0x08));
+                        if (t != t0) p = _mm_add_epi32(p, _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + k)));
+                        _mm_storeu_si128(reinterpret_cast<__m128i*>(a + k), p);
+                    }
+                    for (; k < rowLen; ++k) a[k] = (t != t0 ? a[k] : 0) + wy * sums[k];
+                }
+                // The quotient in double precision: n < 2^31 and d < 2^23 are exact, and with
+                // rd = 1/d rounded, n * rd is within 2^-51 relative (so 2^-43 absolute, q <= 256)
+                // of n / d. A non-integer n / d is at least 1/d > 2^-23 below the next integer,
+                // so adding 2^-30 and truncating gives floor(n / d) exactly in every case.
+                uint8_t* o = mirrorX ? outRow.data() : d;
+                const int32_t tot = int32_t(total), dd = int32_t(2 * total);
+                const double rd = 1.0 / double(dd), fudge = 1.0 / double(1 << 30);
+                size_t k = 0;
+                {
+                    // Eight channels a step with SSE2 (the same arithmetic as the tail below);
+                    // q <= 255 here since sum <= 255 total, and the tie test q * d == n is exact
+                    // in double.
+                    const __m128i tot4 = _mm_set1_epi32(tot), one = _mm_set1_epi32(1);
+                    const __m128d rd2 = _mm_set1_pd(rd), f2 = _mm_set1_pd(fudge), d2 = _mm_set1_pd(double(dd));
+                    auto quot4 = [&](const uint32_t* src) {
+                        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
+                        const __m128i n = _mm_add_epi32(_mm_add_epi32(v, v), tot4);
+                        const __m128d nlo = _mm_cvtepi32_pd(n), nhi = _mm_cvtepi32_pd(_mm_shuffle_epi32(n, 0x0E));
+                        const __m128i qlo = _mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(nlo, rd2), f2));
+                        const __m128i qhi = _mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(nhi, rd2), f2));
+                        const __m128d tlo = _mm_cmpeq_pd(_mm_mul_pd(_mm_cvtepi32_pd(qlo), d2), nlo);
+                        const __m128d thi = _mm_cmpeq_pd(_mm_mul_pd(_mm_cvtepi32_pd(qhi), d2), nhi);
+                        const __m128i q = _mm_unpacklo_epi64(qlo, qhi);
+                        const __m128i tie = _mm_castps_si128(
+                            _mm_shuffle_ps(_mm_castpd_ps(tlo), _mm_castpd_ps(thi), _MM_SHUFFLE(2, 0, 2, 0)));
+                        return _mm_sub_epi32(q, _mm_and_si128(_mm_and_si128(tie, q), one));
+                    };
+                    for (; k + 8 <= rowLen; k += 8) {
+                        const __m128i w = _mm_packs_epi32(quot4(a + k), quot4(a + k + 4));
+                        _mm_storel_epi64(reinterpret_cast<__m128i*>(o + k), _mm_packus_epi16(w, w));
+                    }
+                }
+                for (; k < rowLen; ++k) {
+                    const int32_t n = 2 * int32_t(a[k]) + tot;
+                    int32_t q = int32_t(double(n) * rd + fudge);
+                    q -= int32_t(n == q * dd) & q & 1;
+                    o[k] = uint8_t(q > 255 ? 255 : q);
+                }
+                if (mirrorX)
+                    for (int32_t x = 0; x < dw; ++x) std::memcpy(d + 3 * size_t(dw - 1 - x), o + 3 * size_t(x), 3);
+                continue;
             }
             std::fill(acc.begin(), acc.end(), 0);
             for (uint32_t t = t0; t < t1; ++t) {
-                const std::vector<uint32_t>& sums = cache[size_t(my.taps[t].src - cacheStart)];
+                const uint32_t* sums = slot(my.taps[t].src);
                 const uint64_t wy = my.taps[t].weight;
-                for (size_t k = 0; k < acc.size(); ++k) acc[k] += wy * sums[k];
+                for (size_t k = 0; k < rowLen; ++k) acc[k] += wy * sums[k];
             }
-            uint8_t* d = out.row(mirrorY ? dh - 1 - i : i);
             for (int32_t x = 0; x < dw; ++x) {
                 uint8_t* p = d + 3 * size_t(mirrorX ? dw - 1 - x : x);
                 for (int c = 0; c < 3; ++c) p[c] = divide(acc[3 * size_t(x) + c]);
