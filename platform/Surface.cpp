@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <emmintrin.h>
+#include <type_traits>
 #include <vector>
 
 // Conventions of this file.
@@ -648,8 +649,46 @@ Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t s
                                                my.taps[my.first[size_t(i)]].src + 1);
         std::vector<uint32_t> ring(size_t(span) * rowLen);
         auto slot = [&](int64_t r) { return ring.data() + size_t(r % span) * rowLen; };
+        // With at most four taps per destination column (every enlargement and mild shrink),
+        // each column gets exactly K taps, padded with zero weights, so the inner loop is fixed.
+        uint32_t maxTaps = 0;
+        for (int32_t x = 0; x < dw; ++x) maxTaps = std::max(maxTaps, mx.first[size_t(x) + 1] - mx.first[size_t(x)]);
+        const uint32_t K = maxTaps <= 4 ? maxTaps : 0;
+        std::vector<uint32_t> fixedOffset(size_t(dw) * K), fixedWeight(size_t(dw) * K);
+        for (int32_t x = 0; x < dw && K != 0; ++x) {
+            const uint32_t k0 = mx.first[size_t(x)], k1 = mx.first[size_t(x) + 1];
+            for (uint32_t j = 0; j < K; ++j) {
+                const Tap& tap = mx.taps[std::min(k0 + j, k1 - 1)];
+                fixedOffset[size_t(x) * K + j] = 3 * uint32_t(tap.src);
+                fixedWeight[size_t(x) * K + j] = k0 + j < k1 ? tap.weight : 0;
+            }
+        }
+        auto filterFixed = [&](auto k, const uint8_t* row, uint32_t* sums) {
+            constexpr uint32_t Kc = decltype(k)::value;
+            const uint32_t* off = fixedOffset.data();
+            const uint32_t* wt = fixedWeight.data();
+            for (int32_t x = 0; x < dw; ++x, off += Kc, wt += Kc, sums += 3) {
+                uint32_t b = 0, g = 0, r = 0;
+                for (uint32_t j = 0; j < Kc; ++j) {
+                    const uint8_t* p = row + off[j];
+                    b += p[0] * wt[j];
+                    g += p[1] * wt[j];
+                    r += p[2] * wt[j];
+                }
+                sums[0] = b;
+                sums[1] = g;
+                sums[2] = r;
+            }
+        };
         auto filterRow = [&](int32_t sy, uint32_t* sums) {
             const uint8_t* row = s->row(sy);
+            switch (K) {
+            case 1: return filterFixed(std::integral_constant<uint32_t, 1>{}, row, sums);
+            case 2: return filterFixed(std::integral_constant<uint32_t, 2>{}, row, sums);
+            case 3: return filterFixed(std::integral_constant<uint32_t, 3>{}, row, sums);
+            case 4: return filterFixed(std::integral_constant<uint32_t, 4>{}, row, sums);
+            default: break;
+            }
             const uint32_t* first = mx.first.data();
             const Tap* taps = mx.taps.data();
             for (int32_t x = 0; x < dw; ++x) {
