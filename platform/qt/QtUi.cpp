@@ -55,19 +55,6 @@ QMessageBox::Icon iconOf(MsgIcon icon)
     return QMessageBox::NoIcon;
 }
 
-Qt::CursorShape shapeOf(Cursor c)
-{
-    switch (c) {
-    case Cursor::Cross: return Qt::CrossCursor;
-    case Cursor::IBeam: return Qt::IBeamCursor;
-    case Cursor::Hourglass: return Qt::WaitCursor;
-    case Cursor::SizeAll: return Qt::SizeAllCursor;
-    case Cursor::Hand: return Qt::PointingHandCursor;
-    case Cursor::Arrow:
-    case Cursor::Default: break;
-    }
-    return Qt::ArrowCursor;
-}
 
 class QtPrintJob : public PrintJob {
 public:
@@ -103,6 +90,20 @@ private:
 };
 
 } // namespace
+
+Qt::CursorShape cursorShape(Cursor c)
+{
+    switch (c) {
+    case Cursor::Cross: return Qt::CrossCursor;
+    case Cursor::IBeam: return Qt::IBeamCursor;
+    case Cursor::Hourglass: return Qt::WaitCursor;
+    case Cursor::SizeAll: return Qt::SizeAllCursor;
+    case Cursor::Hand: return Qt::PointingHandCursor;
+    case Cursor::Arrow:
+    case Cursor::Default: break;
+    }
+    return Qt::ArrowCursor;
+}
 
 QStringList qtNameFilters(const std::string& filter)
 {
@@ -247,9 +248,9 @@ void QtUi::setCursor(Cursor cursor)
         return;
     }
     if (m_overrideCursor) {
-        QApplication::changeOverrideCursor(QCursor(shapeOf(cursor)));
+        QApplication::changeOverrideCursor(QCursor(cursorShape(cursor)));
     } else {
-        QApplication::setOverrideCursor(QCursor(shapeOf(cursor)));
+        QApplication::setOverrideCursor(QCursor(cursorShape(cursor)));
         m_overrideCursor = true;
     }
 }

@@ -31,4 +31,7 @@ private:
 // system differ in case where Windows would not care.
 QStringList qtNameFilters(const std::string& filter);
 
+// The Qt pointer shape of a cursor of the programs.
+Qt::CursorShape cursorShape(Cursor c);
+
 } // namespace salon

@@ -3,7 +3,7 @@
 #include "library/formats/ModelFile.h"
 #include "platform/Numbers.h"
 #include "tools/authoring/Catalogue.h"
-#include "tools/authoring/CodePage.h"
+#include "platform/CodePage.h"
 #include "tools/authoring/Files.h"
 
 #include <gtest/gtest.h>
@@ -180,6 +180,9 @@ TEST(CodePage, CzechNamesBecomeTheEditorsEightBitText)
     EXPECT_FALSE(utf8ToCp1250("日本"));         // not in the code page
     EXPECT_FALSE(utf8ToCp1250("caf\xE9"));      // not UTF-8 (already 8-bit)
     EXPECT_FALSE(utf8ToCp1250("\xC3"));         // cut short
+    // and back, as the editor reads the names; unassigned codes show as '?'
+    EXPECT_EQ(cp1250ToUtf8(*utf8ToCp1250("Culík přes rameno Šž")), "Culík přes rameno Šž");
+    EXPECT_EQ(cp1250ToUtf8("a\x81" "b"), "a?b");
 }
 
 } // namespace

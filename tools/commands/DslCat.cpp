@@ -1,5 +1,5 @@
 #include "tools/authoring/Catalogue.h"
-#include "tools/authoring/CodePage.h"
+#include "platform/CodePage.h"
 #include "tools/commands/Commands.h"
 
 namespace salon::tools {

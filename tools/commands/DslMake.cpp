@@ -1,4 +1,4 @@
-#include "tools/authoring/CodePage.h"
+#include "platform/CodePage.h"
 #include "tools/authoring/Files.h"
 #include "tools/authoring/Json.h"
 #include "tools/authoring/ModelAuthoring.h"

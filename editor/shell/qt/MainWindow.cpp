@@ -3,6 +3,7 @@
 #include "editor/shell/qt/ButtonFaces.h"
 #include "platform/Numbers.h"
 #include "platform/qt/QtImage.h"
+#include "platform/qt/QtUi.h"
 
 #include <QCloseEvent>
 #include <QHelpEvent>
@@ -35,18 +36,6 @@ int shiftOf(Qt::KeyboardModifiers m)
 }
 
 QColor colourOf(uint32_t packed) { return QColor(redOf(packed), greenOf(packed), blueOf(packed)); }
-
-Qt::CursorShape shapeOf(Cursor c)
-{
-    switch (c) {
-    case Cursor::Cross: return Qt::CrossCursor;
-    case Cursor::IBeam: return Qt::IBeamCursor;
-    case Cursor::Hourglass: return Qt::WaitCursor;
-    case Cursor::SizeAll: return Qt::SizeAllCursor;
-    case Cursor::Hand: return Qt::PointingHandCursor;
-    default: return Qt::ArrowCursor;
-    }
-}
 
 QRect rectOf(const Control& c) { return QRect(c.Left, c.Top, c.Width, c.Height); }
 
@@ -144,7 +133,7 @@ void MainWindow::syncFromModel()
         c = f.Picture1.MousePointer;
     else if (f.Picture2.Visible && rectOf(f.Picture2).contains(at))
         c = f.Picture2.MousePointer;
-    setCursor(shapeOf(c));
+    setCursor(cursorShape(c));
     update();
 }
 
@@ -339,7 +328,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* e)
         c = f.Picture1.MousePointer;
     else if (f.Picture2.Visible && rectOf(f.Picture2).contains(at))
         c = f.Picture2.MousePointer;
-    setCursor(shapeOf(c));
+    setCursor(cursorShape(c));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e)

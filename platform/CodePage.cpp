@@ -1,8 +1,8 @@
-#include "tools/authoring/CodePage.h"
+#include "platform/CodePage.h"
 
 #include <cstdint>
 
-namespace salon::tools {
+namespace salon {
 
 namespace {
 
@@ -22,6 +22,26 @@ constexpr char16_t High[128] = {
 };
 
 } // namespace
+
+std::string cp1250ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (unsigned char c : bytes) {
+        const char16_t u = c < 0x80 ? char16_t(c) : (High[c - 0x80] ? High[c - 0x80] : u'?');
+        if (u < 0x80) {
+            out += char(u);
+        } else if (u < 0x800) {
+            out += char(0xC0 | (u >> 6));
+            out += char(0x80 | (u & 0x3F));
+        } else {
+            out += char(0xE0 | (u >> 12));
+            out += char(0x80 | ((u >> 6) & 0x3F));
+            out += char(0x80 | (u & 0x3F));
+        }
+    }
+    return out;
+}
 
 std::optional<std::string> utf8ToCp1250(std::string_view s)
 {
@@ -51,4 +71,4 @@ std::optional<std::string> utf8ToCp1250(std::string_view s)
     return out;
 }
 
-} // namespace salon::tools
+} // namespace salon
