@@ -108,6 +108,20 @@ inline void checkBmpRoundTrip(const Bitmap& b)
 }
 
 // A cheap, stable number from the input, for choices a target makes beside the bytes it parses.
+// A picture reader given any bytes: an error, or a whole picture that our writer saves faithfully;
+// the generic loader must agree with the reader it picks.
+template <class Decode>
+void checkPictureReader(std::span<const uint8_t> bytes, Decode decode)
+{
+    auto picture = decode(bytes);
+    if (picture.ok()) {
+        checkBitmap(picture.value());
+        checkBmpRoundTrip(picture.value());
+    }
+    auto any = decodePicture(bytes);
+    if (any.ok()) checkBitmap(any.value());
+}
+
 inline uint32_t inputHash(std::span<const uint8_t> data)
 {
     uint32_t h = 2166136261u;

@@ -3,14 +3,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::span<const uint8_t> bytes(data, size);
-    auto picture = salon::decodeIco(bytes);
-    if (picture.ok()) {
-        salon::fuzz::checkBitmap(picture.value());
-        salon::fuzz::checkBmpRoundTrip(picture.value());
-    }
-    // The generic loader must agree with the reader it picks.
-    auto any = salon::decodePicture(bytes);
-    if (any.ok()) salon::fuzz::checkBitmap(any.value());
+    salon::fuzz::checkPictureReader(std::span<const uint8_t>(data, size),
+                                    [](std::span<const uint8_t> b) { return salon::decodeIco(b); });
     return 0;
 }
