@@ -6,17 +6,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BENCH_BUILD:-$top/build-bench}
 
-need=()
-for p in libopencv-dev python3-skimage; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if ((${#need[@]})); then
-  echo "Installing: ${need[*]}"
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
-"$top/scripts/deps.sh"
+"$top/scripts/deps.sh" libopencv-dev python3-skimage
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   gen=(); command -v ninja >/dev/null && gen=(-G Ninja)

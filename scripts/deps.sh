@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the suite builds and tests with, only those that are missing.
+# Installs the Debian packages the suite builds and tests with, and any extra packages named as
+# arguments (the fuzzing and benchmark scripts add theirs), only those that are missing.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -7,6 +8,7 @@ packages=(
   libpixman-1-dev libjpeg-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

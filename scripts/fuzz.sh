@@ -10,17 +10,7 @@ seconds=${1:-60}
 shift || true
 build=${FUZZ_BUILD:-$top/build-fuzz}
 
-need=()
-for p in clang libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if ((${#need[@]})); then
-  echo "Installing: ${need[*]}"
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
-"$top/scripts/deps.sh"
+"$top/scripts/deps.sh" clang libclang-rt-14-dev
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   gen=(); command -v ninja >/dev/null && gen=(-G Ninja)
