@@ -1,6 +1,8 @@
 #include "platform/Surface.h"
 
+#include "platform/HalftoneAvx2.h"
 #include "platform/Numbers.h"
+#include "platform/StretchAxis.h"
 
 #include <algorithm>
 #include <cstring>
@@ -538,45 +540,6 @@ namespace {
 // weight tables and sums stay small and exact below it.
 constexpr int64_t MaxSourceSpan = int64_t(1) << 22;
 
-struct Tap {
-    int32_t src;
-    uint32_t weight;
-};
-
-// Per destination index along one axis: the source indices it takes (clamped to 0..limit-1),
-// with weights for halftone.
-struct AxisMap {
-    std::vector<uint32_t> first;  // index into taps, size n + 1
-    std::vector<Tap> taps;
-    uint64_t total = 1;           // sum of the weights of one destination pixel
-};
-
-int32_t clampIndex(int64_t v, int32_t limit) { return int32_t(std::clamp<int64_t>(v, 0, limit - 1)); }
-
-AxisMap axisMap(int64_t start, int64_t S, int64_t D, int32_t limit, StretchMode mode)
-{
-    AxisMap m;
-    m.first.reserve(size_t(D) + 1);
-    for (int64_t i = 0; i < D; ++i) {
-        m.first.push_back(uint32_t(m.taps.size()));
-        if (mode == StretchMode::Halftone) {
-            const int64_t lo = i * S, hi = (i + 1) * S;  // in units of 1/D source pixel
-            for (int64_t j = lo / D; j * D < hi; ++j) {
-                int64_t overlap = std::min(hi, (j + 1) * D) - std::max(lo, j * D);
-                if (overlap > 0) m.taps.push_back(Tap{clampIndex(start + j, limit), uint32_t(overlap)});
-            }
-        } else if ((mode == StretchMode::BlackOnWhite || mode == StretchMode::WhiteOnBlack) && S > D) {
-            const int64_t lo = (i * S + D - 1) / D, hi = ((i + 1) * S + D - 1) / D;  // starts in range
-            for (int64_t j = lo; j < hi; ++j) m.taps.push_back(Tap{clampIndex(start + j, limit), 1});
-        } else {
-            m.taps.push_back(Tap{clampIndex(start + (2 * i + 1) * S / (2 * D), limit), 1});
-        }
-    }
-    m.first.push_back(uint32_t(m.taps.size()));
-    m.total = mode == StretchMode::Halftone ? uint64_t(S) : 1;
-    return m;
-}
-
 // sum / total rounded half to even, exactly. A division per channel would dominate a stretch, so
 // n = 2 sum + total is divided by d = 2 total through a 64-bit reciprocal m = ceil(2^64 / d),
 // which is exact while n * d < 2^64 (sums never exceed 255 * total, so total < 2^26 is enough);
@@ -635,10 +598,11 @@ Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t s
         s24 = src.toRgb24();
         s = &s24;
     }
-    const AxisMap mx = axisMap(sx, sw, dw, s->width, mode);
-    const AxisMap my = axisMap(sy, sh, dh, s->height, mode);
+    const StretchAxis mx = stretchAxis(sx, sw, dw, s->width, mode);
+    const StretchAxis my = stretchAxis(sy, sh, dh, s->height, mode);
 
     if (mode == StretchMode::Halftone) {
+        if (halftoneAvx2Enabled() && resampleHalftoneAvx2(*s, mx, my, mirrorX, mirrorY, out)) return out;
         // Columns first: each source row the destination needs is filtered across once and kept
         // while destination rows still use it (the taps only ever move down the source), in a
         // ring of preallocated rows: source row r lives in slot r % span.
@@ -658,7 +622,7 @@ Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t s
         for (int32_t x = 0; x < dw && K != 0; ++x) {
             const uint32_t k0 = mx.first[size_t(x)], k1 = mx.first[size_t(x) + 1];
             for (uint32_t j = 0; j < K; ++j) {
-                const Tap& tap = mx.taps[std::min(k0 + j, k1 - 1)];
+                const StretchTap& tap = mx.taps[std::min(k0 + j, k1 - 1)];
                 fixedOffset[size_t(x) * K + j] = 3 * uint32_t(tap.src);
                 fixedWeight[size_t(x) * K + j] = k0 + j < k1 ? tap.weight : 0;
             }
@@ -690,7 +654,7 @@ Bitmap resample(const Bitmap& src, int64_t sx, int64_t sy, int64_t sw, int64_t s
             default: break;
             }
             const uint32_t* first = mx.first.data();
-            const Tap* taps = mx.taps.data();
+            const StretchTap* taps = mx.taps.data();
             for (int32_t x = 0; x < dw; ++x) {
                 uint32_t b = 0, g = 0, r = 0;
                 for (uint32_t k = first[x]; k < first[x + 1]; ++k) {

@@ -1,5 +1,7 @@
 // Byte-for-byte check of the halftone stretch against a plain, slow copy of the original
-// implementation kept here as the reference.
+// implementation kept here as the reference. Every case runs through each path this CPU has: the
+// AVX2 kernel (where available) and the portable code.
+#include "platform/HalftoneAvx2.h"
 #include "platform/Surface.h"
 
 #include <gtest/gtest.h>
@@ -113,16 +115,30 @@ Bitmap randomPicture(std::mt19937& rng, int32_t w, int32_t h)
     return b;
 }
 
-void expectSame(const Bitmap& src, const Rect& r, int32_t dw, int32_t dh)
+// Restores the fast path when a test ends, whatever it switched.
+struct PathSwitch {
+    bool fast;
+    explicit PathSwitch(bool on) : fast(halftoneAvx2Enabled()) { setHalftoneAvx2Enabled(on); }
+    ~PathSwitch() { setHalftoneAvx2Enabled(fast); }
+};
+
+void expectSameOnPath(const Bitmap& src, const Rect& r, int32_t dw, int32_t dh, const Bitmap& want, bool fast)
 {
+    PathSwitch path(fast);
     const Bitmap got = stretchHalftone(src, r, dw, dh);
-    const Bitmap want = refStretch(src, r, dw, dh);
     ASSERT_EQ(got.width, want.width);
     ASSERT_EQ(got.height, want.height);
     for (int32_t y = 0; y < want.height; ++y)
         ASSERT_TRUE(std::equal(want.row(y), want.row(y) + 3 * size_t(want.width), got.row(y)))
-            << "row " << y << " src " << src.width << "x" << src.height << " rect " << r.left << "," << r.top
-            << "," << r.right << "," << r.bottom << " -> " << dw << "x" << dh;
+            << (fast ? "AVX2" : "portable") << " row " << y << " src " << src.width << "x" << src.height << " rect "
+            << r.left << "," << r.top << "," << r.right << "," << r.bottom << " -> " << dw << "x" << dh;
+}
+
+void expectSame(const Bitmap& src, const Rect& r, int32_t dw, int32_t dh)
+{
+    const Bitmap want = refStretch(src, r, dw, dh);
+    expectSameOnPath(src, r, dw, dh, want, false);
+    if (__builtin_cpu_supports("avx2")) expectSameOnPath(src, r, dw, dh, want, true);
 }
 
 } // namespace
@@ -138,6 +154,26 @@ TEST(HalftoneReference, EditorSizes)
     expectSame(b, Rect{512, 0, 0, 560}, 450, 492);
     expectSame(b, Rect{0, 0, 512, 560}, 448, 490);
     expectSame(b, Rect{0, 0, 512, 560}, 360, 480);
+    expectSame(randomPicture(rng, 1600, 1200), Rect{0, 0, 1600, 1200}, 360, 480);
+    expectSame(randomPicture(rng, 361, 479), Rect{0, 0, 361, 479}, 512, -560);
+}
+
+// Totals too large for the kernel's lanes go the portable way and still come out exact.
+TEST(HalftoneReference, LargeTotalsLeaveTheFastPath)
+{
+    std::mt19937 rng(7);
+    const Bitmap big = randomPicture(rng, 3001, 1500);
+    expectSame(big, Rect{0, 0, 3001, 1500}, 2999, 1499);
+    if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this CPU";
+    const StretchAxis wide = stretchAxis(0, 3001, 2999, 3001, StretchMode::Halftone);
+    const StretchAxis tall = stretchAxis(0, 1500, 1499, 1500, StretchMode::Halftone);
+    Bitmap out = Bitmap::rgb24(2999, 1499);
+    EXPECT_FALSE(resampleHalftoneAvx2(big, wide, tall, false, false, out));
+    EXPECT_EQ(out, Bitmap::rgb24(2999, 1499));
+    const StretchAxis across = stretchAxis(0, 360, 512, 360, StretchMode::Halftone);
+    const StretchAxis down = stretchAxis(0, 480, 560, 480, StretchMode::Halftone);
+    Bitmap editor = Bitmap::rgb24(512, 560);
+    EXPECT_TRUE(resampleHalftoneAvx2(randomPicture(rng, 360, 480), across, down, false, false, editor));
 }
 
 TEST(HalftoneReference, RandomSizes)
