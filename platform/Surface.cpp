@@ -90,8 +90,9 @@ bool knownOp(RasterOp op)
     return false;
 }
 
-// One row span of n bytes: d := op(d, s).
-void applyRow(RasterOp op, uint8_t* d, const uint8_t* s, size_t n)
+// One row span of n bytes: d := op(d, s). Cloned for AVX2, whose 32-byte vectors take the byte
+// loops at twice the pace; the loader picks the clone for the CPU.
+__attribute__((target_clones("avx2", "default"))) void applyRow(RasterOp op, uint8_t* d, const uint8_t* s, size_t n)
 {
     switch (op) {
     case RasterOp::SrcCopy: std::memmove(d, s, n); return;
@@ -482,11 +483,16 @@ void blitBitmap(Bitmap& dst, const std::optional<Region>& clip, Block b, const B
     Region area = Region::rect(b.dx, b.dy, b.dx + b.w, b.dy + b.h);
     if (clip) area.intersect(*clip);
     for (const Rect& rc : area.rects()) {
-        for (int32_t y = rc.top; y < rc.bottom; ++y) {
+        const size_t n = 3 * size_t(rc.width());
+        // Whole unpadded rows follow each other in memory: the block is then one span, which the
+        // vector loops and memcpy take much faster than row by row.
+        const bool oneSpan = size_t(dst.rowBytes()) == n && (!src || size_t(src->rowBytes()) == n);
+        const int32_t step = oneSpan ? rc.height() : 1;
+        for (int32_t y = rc.top; y < rc.bottom; y += step) {
             uint8_t* d = dst.row(y) + 3 * size_t(rc.left);
             const uint8_t* s =
                 src ? src->row(y - b.dy + b.sy) + 3 * size_t(rc.left - b.dx + b.sx) : nullptr;
-            applyRow(op, d, s, 3 * size_t(rc.width()));
+            applyRow(op, d, s, n * size_t(step));
         }
     }
 }
