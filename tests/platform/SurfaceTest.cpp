@@ -150,6 +150,23 @@ TEST(Surface, BlocksAreClippedToBothSurfacesAndTheClipRegion)
     EXPECT_EQ(px(d3, 0, 0), px(src, 0, 0));
 }
 
+// Unpadded rows (widths that are multiples of 4) are combined as one span when both pictures
+// have the block's width, and row by row otherwise; both must give the per-pixel result.
+TEST(Surface, XorOfWholeAndPartialUnpaddedBlocksFollowsEveryPixel)
+{
+    const Surface wide = pattern(8, 5, 2), narrow = pattern(4, 5, 3);
+    for (const auto& [src, sx] : {std::pair{&wide, 2}, std::pair{&narrow, 0}}) {
+        Surface dst = pattern(4, 5, 4);
+        const Surface before = dst;
+        bitBlt(dst, 0, 1, 4, 3, *src, sx, 0, RasterOp::SrcInvert);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 4; ++x) {
+                const uint32_t want = y >= 1 && y < 4 ? px(before, x, y) ^ px(*src, x + sx, y - 1) : px(before, x, y);
+                EXPECT_EQ(px(dst, x, y), want) << "source width " << src->width() << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST(Surface, OverlappingCopyWithinOneSurfaceReadsTheOriginal)
 {
     Surface s = pattern(8, 1), before = s;
