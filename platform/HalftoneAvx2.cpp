@@ -115,20 +115,42 @@ SALON_AVX2 inline __m256i pairWords(const uint8_t* row, const int32_t* offset)
     return _mm256_cvtepu8_epi16(_mm_shuffle_epi8(two, spread));
 }
 
-// One source row to column sums: sums[3x + c] for destination pixel x, channel c. Reads up to 8
-// bytes from the last tap's offset; writes up to 3 * padded + 2 values (the last ones zero).
+// Two pixels of three or four taps: the 16 bytes from each pixel's first tap hold all four, one
+// shuffle per half gives (t0, t1) pairs in its low 8 bytes and (t2, t3) pairs in its high ones,
+// and the two multiply-adds with pair 0's and pair 1's weights sum to (blue, green, red, 0) per
+// pixel.
+SALON_AVX2 inline __m256i fourTaps(const uint8_t* row, const int32_t* offset, const __m256i* w01, const __m256i* w23)
+{
+    const __m256i spread =
+        _mm256_setr_epi8(0, 3, 1, 4, 2, 5, -1, -1, 6, 9, 7, 10, 8, 11, -1, -1, 0, 3, 1, 4, 2, 5, -1, -1, 6, 9, 7, 10, 8, 11, -1, -1);
+    const __m256i both = _mm256_inserti128_si256(
+        _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + offset[0]))),
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + offset[1])), 1);
+    const __m256i bytes = _mm256_shuffle_epi8(both, spread), zero = _mm256_setzero_si256();
+    return _mm256_add_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi8(bytes, zero), _mm256_loadu_si256(w01)),
+                            _mm256_madd_epi16(_mm256_unpackhi_epi8(bytes, zero), _mm256_loadu_si256(w23)));
+}
+
+// One source row to column sums: sums[3x + c] for destination pixel x, channel c. Reads up to 16
+// bytes from a pixel's first tap; writes up to 3 * padded + 2 values (the last ones zero).
 SALON_AVX2 void columnSums(const ColumnPlan& p, const uint8_t* row, int32_t* sums)
 {
     const __m256i dropSpare = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
     const int32_t* offsets = p.offset.data();
     const __m256i* weights = reinterpret_cast<const __m256i*>(p.weights.data());
+    const size_t pair1 = size_t(p.padded) / 2;  // pair 1's weights, in vectors of two pixels
     for (int32_t x = 0; x < p.padded; x += 8) {
         __m256i s[4] = {_mm256_setzero_si256(), _mm256_setzero_si256(), _mm256_setzero_si256(), _mm256_setzero_si256()};
-        for (int32_t q = 0; q < p.pairs; ++q) {
-            const size_t i = size_t(q) * size_t(p.padded) + size_t(x);
-            for (int j = 0; j < 4; ++j)
-                s[j] = _mm256_add_epi32(s[j], _mm256_madd_epi16(pairWords(row, offsets + i + 2 * j),
-                                                                _mm256_loadu_si256(weights + i / 2 + size_t(j))));
+        if (p.pairs == 2) {
+            const __m256i* w = weights + size_t(x) / 2;
+            for (int j = 0; j < 4; ++j) s[j] = fourTaps(row, offsets + x + 2 * j, w + j, w + pair1 + j);
+        } else {
+            for (int32_t q = 0; q < p.pairs; ++q) {
+                const size_t i = size_t(q) * size_t(p.padded) + size_t(x);
+                for (int j = 0; j < 4; ++j)
+                    s[j] = _mm256_add_epi32(s[j], _mm256_madd_epi16(pairWords(row, offsets + i + 2 * j),
+                                                                    _mm256_loadu_si256(weights + i / 2 + size_t(j))));
+            }
         }
         // Two pixels per vector; each store overlaps the next one's spare lanes.
         int32_t* o = sums + 3 * size_t(x);
@@ -255,13 +277,14 @@ bool resampleHalftoneAvx2(const Bitmap& src, const StretchAxis& mx, const Stretc
     std::vector<int32_t> ring(size_t(span) * stride, 0);
     auto slot = [&](int64_t r) { return ring.data() + size_t(r % span) * stride; };
 
-    // Pairs read 8 bytes from their first pixel, up to 5 bytes past the row's last pixel: into
-    // the next row, except on the last row, which is read from a copy with room behind it.
+    // Taps are read 8 or 16 bytes at a time from a pixel's first one, up to 13 bytes past the
+    // row's last pixel: into the next row, except on the last row, which is read from a copy with
+    // room behind it.
     std::vector<uint8_t> lastRow;
     auto sourceRow = [&](int32_t r) -> const uint8_t* {
         if (r != src.height - 1) return src.row(r);
         if (lastRow.empty()) {
-            lastRow.assign(size_t(src.rowBytes()) + 8, 0);
+            lastRow.assign(size_t(src.rowBytes()) + 16, 0);
             std::memcpy(lastRow.data(), src.row(r), size_t(src.rowBytes()));
         }
         return lastRow.data();
