@@ -201,10 +201,13 @@ PixelBuffer RotatedPixels(const PixelBuffer& source, float angle)
     // at its very last pixel only, which the plain formula takes instead.
     const size_t rowBytes = size_t(source.RowBytes);
     const bool padded = rowBytes > size_t(3) * size_t(W);
+    // They are written 4 at a time too. The destination's rows need not be laid out like the
+    // source's: a source with padding may meet a destination without.
+    const bool outPadded = out.RowBytes > 3 * W;
     const uint8_t* base = source.Data.data();
     for (int32_t y = 1; y <= H; ++y) {
         uint8_t* dst = out.pixel(0, y - 1);
-        const bool lastWhole = padded || y < H;  // the row's last pixel may take 4 bytes
+        const bool lastWhole = outPadded || y < H;  // the row's last pixel may take 4 bytes
         const float sy = s * float(y), cyy = c * float(y);
         // Pixel x of the row from its source position (xs, ys). Each coordinate is evaluated
         // whole, in the formula's order: stepping it along the row would round differently.

@@ -151,6 +151,25 @@ TEST(FaceTransform, QuarterTurnMovesRowsIntoColumns)
     EXPECT_EQ(0, r.pixel(9, 20)[2]);   // y = 21 needs source column 22
 }
 
+// Rows are read by the source's own RowBytes and written by the destination's, which always has
+// the usual layout: 16 pixels are 48 bytes, a multiple of 4, so the destination has no padding
+// while this source carries 5 bytes of it. (A sanitizer build also sees every write stay inside.)
+TEST(FaceTransform, RotationReadsAndWritesEachBufferByItsOwnRowLayout)
+{
+    PixelBuffer usual = PixelBuffer::allocate(16, 5);
+    for (size_t i = 0; i < usual.Data.size(); ++i) usual.Data[i] = uint8_t(i * 29 + 3);
+    usual.Valid = true;
+    PixelBuffer padded = usual;
+    padded.RowBytes = 53;
+    padded.Data.assign(size_t(53 * 5), 0xEE);
+    for (int32_t y = 0; y < 5; ++y) std::copy_n(usual.pixel(0, y), 48, padded.pixel(0, y));
+    for (float angle : {0.0f, 8.0f, 351.0f}) {
+        const PixelBuffer want = RotatedPixels(usual, angle), got = RotatedPixels(padded, angle);
+        EXPECT_EQ(48, got.RowBytes);
+        EXPECT_EQ(want.Data, got.Data) << angle;
+    }
+}
+
 class FaceOnModel : public TempDir {
 protected:
     ScriptedUi ui;
