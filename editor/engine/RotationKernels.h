@@ -1,0 +1,35 @@
+#pragma once
+// The rotation of RotatedPixels in its interchangeable forms. Every kernel gives the same bytes;
+// RotatedPixels runs the fastest one this processor has, and the tests run each of them.
+#include <cstddef>
+#include <cstdint>
+
+namespace salon {
+
+struct PixelBuffer;
+
+enum class RotationKernel {
+    Plain,  // the formula one channel at a time, on every processor
+    Sse2,   // one pixel's channels in one vector
+};
+
+// The kernel is built into this program and the processor runs it.
+[[nodiscard]] bool rotationKernelRuns(RotationKernel kernel);
+
+// RotatedPixels with the given kernel; one that does not run here falls back to Plain.
+[[nodiscard]] PixelBuffer RotatedPixelsWith(const PixelBuffer& source, float angle, RotationKernel kernel);
+
+// What a kernel works from: the source pixels, the zeroed destination of the same size and the
+// turn. Destination pixel (x, y), 1-based, samples the source at
+//   xs = c x + s y + cx - x0,  ys = -s x + c y + cy - y0
+// evaluated in float in exactly that order.
+struct RotationFrame {
+    const uint8_t* source;
+    size_t sourceRowBytes;
+    uint8_t* out;
+    size_t outRowBytes;
+    int32_t width, height;
+    float s, c, cx, cy, x0, y0;
+};
+
+} // namespace salon
