@@ -120,7 +120,9 @@ void rotatePortable(const RotationFrame& f, RotationKernel kernel)
 
 RotationKernel fastestKernel()
 {
-    return rotationKernelRuns(RotationKernel::Sse2) ? RotationKernel::Sse2 : RotationKernel::Plain;
+    for (RotationKernel k : {RotationKernel::Avx2, RotationKernel::Sse2})
+        if (rotationKernelRuns(k)) return k;
+    return RotationKernel::Plain;
 }
 
 } // namespace
@@ -133,6 +135,13 @@ bool rotationKernelRuns(RotationKernel kernel)
     case RotationKernel::Sse2:
 #if defined(__SSE2__)
         return true;
+#else
+        return false;
+#endif
+    case RotationKernel::Avx2:
+#if defined(SALON_ROTATION_AVX2)
+        __builtin_cpu_init();  // needed should this run before the runtime's own constructor asked
+        return __builtin_cpu_supports("avx2");
 #else
         return false;
 #endif
@@ -159,6 +168,14 @@ PixelBuffer RotatedPixelsWith(const PixelBuffer& source, float angle, RotationKe
                               W, H, s, c, cx, cy, X0, Y0};
 
     if (!rotationKernelRuns(kernel)) kernel = RotationKernel::Plain;
+    if (kernel == RotationKernel::Avx2 && source.Data.size() > size_t(INT32_MAX))
+        kernel = rotationKernelRuns(RotationKernel::Sse2) ? RotationKernel::Sse2 : RotationKernel::Plain;
+#if defined(SALON_ROTATION_AVX2)
+    if (kernel == RotationKernel::Avx2) {
+        rotateAvx2(frame);
+        return out;
+    }
+#endif
     rotatePortable(frame, kernel);
     return out;
 }

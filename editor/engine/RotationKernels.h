@@ -1,6 +1,10 @@
 #pragma once
 // The rotation of RotatedPixels in its interchangeable forms. Every kernel gives the same bytes;
 // RotatedPixels runs the fastest one this processor has, and the tests run each of them.
+//
+// RotationAvx2.cpp includes this header under -mavx2, so it holds no inline functions: a copy of
+// one compiled there could be the copy the linker keeps for the whole program, and would then
+// run AVX2 instructions on processors without them.
 #include <cstddef>
 #include <cstdint>
 
@@ -11,6 +15,7 @@ struct PixelBuffer;
 enum class RotationKernel {
     Plain,  // the formula one channel at a time, on every processor
     Sse2,   // one pixel's channels in one vector
+    Avx2,   // eight pixels at a time, one vector per channel
 };
 
 // The kernel is built into this program and the processor runs it.
@@ -31,5 +36,9 @@ struct RotationFrame {
     int32_t width, height;
     float s, c, cx, cy, x0, y0;
 };
+
+// Eight destination pixels at a time; needs AVX2 and a source of at most INT32_MAX bytes (its
+// offsets are 32-bit lanes).
+void rotateAvx2(const RotationFrame& frame);
 
 } // namespace salon

@@ -76,14 +76,14 @@ PixelBuffer randomPicture(int32_t w, int32_t h, Rows rows, std::mt19937& rng)
 std::vector<RotationKernel> kernelsHere()
 {
     std::vector<RotationKernel> out;
-    for (RotationKernel k : {RotationKernel::Plain, RotationKernel::Sse2})
+    for (RotationKernel k : {RotationKernel::Plain, RotationKernel::Sse2, RotationKernel::Avx2})
         if (rotationKernelRuns(k)) out.push_back(k);
     return out;
 }
 
 std::string describe(RotationKernel k, int32_t w, int32_t h, Rows rows, float angle)
 {
-    static const char* const names[] = {"plain", "SSE2"};
+    static const char* const names[] = {"plain", "SSE2", "AVX2"};
     static const char* const layouts[] = {"usual rows", "tight rows", "loose rows"};
     return std::string(names[int(k)]) + " kernel, " + std::to_string(w) + "x" + std::to_string(h) + ", " +
            layouts[int(rows)] + ", " + std::to_string(angle) + " deg";
@@ -134,6 +134,13 @@ TEST(RotationKernels, EveryKernelGivesTheFormulasBytesOnAPortraitPhoto)
 TEST(RotationKernels, TheVectorKernelIsBuiltInOnX86)
 {
     EXPECT_TRUE(rotationKernelRuns(RotationKernel::Sse2));
+}
+
+// The AVX2 kernel needs its own compiler flags; a build that lost them would leave it out here
+// and everywhere else without a word.
+TEST(RotationKernels, TheAvx2KernelRunsWhereTheProcessorHasAvx2)
+{
+    EXPECT_EQ(__builtin_cpu_supports("avx2") != 0, rotationKernelRuns(RotationKernel::Avx2));
 }
 #endif
 
