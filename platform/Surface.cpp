@@ -95,7 +95,9 @@ bool knownOp(RasterOp op)
 __attribute__((target_clones("avx2", "default"))) void applyRow(RasterOp op, uint8_t* d, const uint8_t* s, size_t n)
 {
     switch (op) {
-    case RasterOp::SrcCopy: std::memmove(d, s, n); return;
+    case RasterOp::SrcCopy:
+        if (s) std::memmove(d, s, n);
+        return;
     case RasterOp::Blackness: std::memset(d, 0, n); return;
     case RasterOp::Whiteness: std::memset(d, 255, n); return;
     default: break;

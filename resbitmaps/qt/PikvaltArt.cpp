@@ -59,12 +59,6 @@ QColor scaled(const QColor& c, double f, double add = 0.0)
     return QColor(ch(c.red()), ch(c.green()), ch(c.blue()), c.alpha());
 }
 
-QColor mix(const QColor& a, const QColor& b, double t)
-{
-    auto ch = [&](int x, int y) { return std::clamp(int(std::lround(x + (y - x) * t)), 0, 255); };
-    return QColor(ch(a.red(), b.red()), ch(a.green(), b.green()), ch(a.blue(), b.blue()));
-}
-
 // ---------------------------------------------------------------------------------------------
 // BMP files: 40-byte header, bottom-up rows. Four zero bytes follow the pixels, as in the
 // resources the editor was built against, so each file is its resource plus the 14-byte file header.

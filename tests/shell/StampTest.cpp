@@ -76,10 +76,11 @@ TEST(StampDisc, PixelsAtTheRadiusOrBeyondAreNeverChanged)
         for (int32_t y = 0; y < 80; ++y)
             for (int32_t x = 40; x < 80; ++x) {
                 const float d = std::sqrt(float((x - cx) * (x - cx) + (y - cy) * (y - cy)));
-                if (d >= float(r))
+                if (d >= float(r)) {
                     EXPECT_EQ(blue(bm, x, y), blue(before, x, y)) << "r " << r << " at " << x << "," << y;
-                else if (d <= float(r - 1))  // nearer the rim the share of black can round away
+                } else if (d <= float(r - 1)) {  // nearer the rim the share of black can round away
                     EXPECT_LT(blue(bm, x, y), 200) << "r " << r << " at " << x << "," << y;
+                }
             }
     }
 }
