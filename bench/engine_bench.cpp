@@ -1,6 +1,8 @@
 // Speed of the engine's steps on editor-sized pictures: a 512 x 560 model and a 360 x 480 photo.
 // The memcpy of one 512 x 560 picture is the yardstick the other figures are read against.
 #include "editor/engine/Engine.h"
+#include "editor/engine/DeformKernels.h"
+#include "editor/engine/FaceTransform.h"
 #include "library/formats/ModelFile.h"
 #include "platform/Numbers.h"
 #include "platform/PictureFile.h"
@@ -126,6 +128,16 @@ void RenderFace_DeformAndRotate(benchmark::State& state)
 }
 BENCHMARK(RenderFace_DeformAndRotate)->Unit(benchmark::kMillisecond);
 
+// The deformations inside the engine, with the surface copies around them.
+void RenderFace_DeformOnly(benchmark::State& state)
+{
+    Loaded l;
+    l.engine.DeformH = 3;
+    l.engine.DeformV = -2;
+    for (auto _ : state) l.engine.RenderFace(true);
+}
+BENCHMARK(RenderFace_DeformOnly)->Unit(benchmark::kMillisecond);
+
 void RenderFace_RotateOnly(benchmark::State& state)
 {
     Loaded l;
@@ -133,6 +145,44 @@ void RenderFace_RotateOnly(benchmark::State& state)
     for (auto _ : state) l.engine.RenderFace(true);
 }
 BENCHMARK(RenderFace_RotateOnly)->Unit(benchmark::kMillisecond);
+
+// The deformations alone on a photo-sized buffer, without the engine's surface copies around
+// them. Each step deforms a fresh copy of the photo, so the copy is part of the figure.
+PixelBuffer photoPixels()
+{
+    PixelBuffer b = PixelBuffer::allocate(PhotoW, PhotoH);
+    for (int32_t y = 0; y < PhotoH; ++y)
+        for (int32_t x = 0; x < PhotoW; ++x) {
+            uint8_t* p = b.pixel(x, y);
+            p[0] = uint8_t(150 + x / 6), p[1] = uint8_t(100 + y / 8), p[2] = uint8_t(90 + (x + y) / 20);
+        }
+    b.Valid = true;
+    return b;
+}
+
+// Argument: the kernel, 0 plain, 1 SSE2.
+template <bool turn>
+void deformPhoto(benchmark::State& state)
+{
+    const auto kernel = DeformKernel(state.range(0));
+    if (!deformKernelRuns(kernel)) {
+        state.SkipWithError("kernel not available here");
+        return;
+    }
+    const PixelBuffer photo = photoPixels();
+    for (auto _ : state) {
+        PixelBuffer b = photo;
+        if (turn) DeformTurnPixelsWith(b, DeformFactor(3), kernel);
+        else DeformTiltPixelsWith(b, DeformFactor(-2), kernel);
+        benchmark::DoNotOptimize(b.Data.data());
+    }
+}
+
+void DeformTurn_Photo(benchmark::State& state) { deformPhoto<true>(state); }
+BENCHMARK(DeformTurn_Photo)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+void DeformTilt_Photo(benchmark::State& state) { deformPhoto<false>(state); }
+BENCHMARK(DeformTilt_Photo)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
 // One step of a held placement arrow: compose, mask and both stretched views.
 void HeldArrowStep(benchmark::State& state)
