@@ -8,6 +8,10 @@
 //   toByte(w0 p0 + w1 p1)            for two terms,
 //   toByte(w0 p0 + w1 p1 + w2 p2)    for three, summed left to right,
 // and a copy of sample k for one term.
+//
+// DeformAvx2.cpp includes this header under -mavx2, so it holds no inline functions: a copy of one
+// compiled there could be the copy the linker keeps for the whole program, and would then run AVX2
+// instructions on processors without them.
 #include <cstddef>
 #include <cstdint>
 
@@ -18,6 +22,7 @@ struct PixelBuffer;
 enum class DeformKernel {
     Plain,  // the formula one byte at a time, on every processor
     Sse2,   // the tilt sixteen bytes at a time; the turn's arithmetic four bytes at a time
+    Avx2,   // thirty-two bytes at a time, the turn's source bytes picked by byte shuffles
 };
 
 // The kernel is built into this program and the processor runs it.
@@ -46,6 +51,8 @@ struct TurnPlan {
     size_t bytes;                // 3 W, the destination bytes of a row
     const float* weight[3];      // per byte
     const int32_t* from[3];      // per byte: the source byte of each term, inside the row
+    const int32_t* window;       // per 4 bytes: the start of the 16 source bytes they all lie in
+    const int32_t* pick;         // per byte: its term-0 byte in that window as a byte-shuffle control
 };
 
 // What a turn kernel works from: the source rows, the destination rows and the plan.
@@ -61,5 +68,9 @@ struct TurnFrame {
 // The SSE2 kernels.
 void blendRowSse2(const RowBlend& blend);
 void turnSse2(const TurnFrame& frame);
+
+// The AVX2 kernels; they run only where deformKernelRuns(DeformKernel::Avx2).
+void blendRowAvx2(const RowBlend& blend);
+void turnAvx2(const TurnFrame& frame);
 
 } // namespace salon

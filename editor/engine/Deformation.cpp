@@ -68,27 +68,31 @@ void fullWeights(const Tap& t, float w[3])
 // The arrays a TurnPlan points into.
 class TurnLayout {
 public:
-    // False where a row is too long for the kernels' 32-bit offsets.
+    // False where some four destination bytes need source bytes more than 16 apart, which the
+    // scales of 0.2 to 1.8 never ask for (two neighbouring columns start at most 2 pixels apart),
+    // or where a row is shorter than one window or too long for the kernels' 32-bit offsets.
     bool build(const std::vector<Tap>& taps)
     {
         const size_t bytes = 3 * taps.size();
-        if (bytes > size_t(INT32_MAX) - 64) return false;
+        if (bytes < 16 || bytes > size_t(INT32_MAX) - 64) return false;
         fillTerms(taps, (bytes + 31) / 32 * 32);
+        if (!placeWindows(bytes)) return false;
         plan_ = {bytes, {weight_[0].data(), weight_[1].data(), weight_[2].data()},
-                 {from_[0].data(), from_[1].data(), from_[2].data()}};
+                 {from_[0].data(), from_[1].data(), from_[2].data()}, window_.data(), pick_.data()};
         return true;
     }
     const TurnPlan& plan() const { return plan_; }
 
 private:
-    // Weights and source bytes of every destination byte; bytes past the row weigh 0 and read
-    // byte 0.
+    // Weights and source bytes of every destination byte, and the source byte of its last term;
+    // bytes past the row weigh 0 and read byte 0.
     void fillTerms(const std::vector<Tap>& taps, size_t padded)
     {
         for (int term = 0; term < 3; ++term) {
             weight_[term].assign(padded, 0.0f);
             from_[term].assign(padded, 0);
         }
+        last_.assign(padded, 0);
         for (size_t b = 0; b < 3 * taps.size(); ++b) {
             const Tap& t = taps[b / 3];
             const int32_t first = 3 * t.k + int32_t(b % 3);
@@ -98,11 +102,31 @@ private:
                 weight_[term][b] = w[term];
                 from_[term][b] = term < t.terms ? first + 3 * term : first;  // weight 0: any byte of the row
             }
+            last_[b] = first + 3 * (t.terms - 1);
         }
     }
 
+    // The 16-byte window of every four destination bytes and their places in it.
+    bool placeWindows(size_t bytes)
+    {
+        pick_.assign(from_[0].size(), int32_t(0x80808080u));  // bytes past the row read as 0
+        window_.assign(from_[0].size() / 4, 0);
+        for (size_t g = 0; 4 * g < bytes; ++g) {
+            const size_t begin = 4 * g, end = std::min(begin + 4, bytes);
+            // A column's last channel may lie after the next column's first, when both start
+            // at the same source pixel.
+            const int32_t lo = *std::min_element(from_[0].begin() + ptrdiff_t(begin), from_[0].begin() + ptrdiff_t(end));
+            const int32_t hi = *std::max_element(last_.begin() + ptrdiff_t(begin), last_.begin() + ptrdiff_t(end));
+            if (hi - lo >= 16) return false;
+            // Near the row's end the window is moved back so that it stays inside the row.
+            window_[g] = std::min(lo, int32_t(bytes) - 16);
+            for (size_t b = begin; b < end; ++b) pick_[b] = (from_[0][b] - window_[g]) | int32_t(0x80808000u);
+        }
+        return true;
+    }
+
     std::vector<float> weight_[3];
-    std::vector<int32_t> from_[3];
+    std::vector<int32_t> from_[3], last_, window_, pick_;
     TurnPlan plan_{};
 };
 
@@ -155,6 +179,9 @@ void turnWith(const PixelBuffer& source, const std::vector<Tap>& taps, PixelBuff
     if (kernel == DeformKernel::Plain || !layout.build(taps)) return turnPlain(source, taps, out);
     const TurnFrame frame{source.Data.data(), size_t(source.RowBytes), out.Data.data(), size_t(out.RowBytes),
                           source.Height, layout.plan()};
+#if defined(SALON_DEFORM_AVX2)
+    if (kernel == DeformKernel::Avx2) return turnAvx2(frame);
+#endif
 #if defined(__SSE2__)
     turnSse2(frame);
 #endif
@@ -163,6 +190,9 @@ void turnWith(const PixelBuffer& source, const std::vector<Tap>& taps, PixelBuff
 void blendRowWith(const RowBlend& blend, DeformKernel kernel)
 {
     switch (kernel) {
+#if defined(SALON_DEFORM_AVX2)
+    case DeformKernel::Avx2: return blendRowAvx2(blend);
+#endif
 #if defined(__SSE2__)
     case DeformKernel::Sse2: return blendRowSse2(blend);
 #endif
@@ -172,7 +202,9 @@ void blendRowWith(const RowBlend& blend, DeformKernel kernel)
 
 DeformKernel fastestKernel()
 {
-    return deformKernelRuns(DeformKernel::Sse2) ? DeformKernel::Sse2 : DeformKernel::Plain;
+    for (DeformKernel k : {DeformKernel::Avx2, DeformKernel::Sse2})
+        if (deformKernelRuns(k)) return k;
+    return DeformKernel::Plain;
 }
 
 } // namespace
@@ -185,6 +217,13 @@ bool deformKernelRuns(DeformKernel kernel)
     case DeformKernel::Sse2:
 #if defined(__SSE2__)
         return true;
+#else
+        return false;
+#endif
+    case DeformKernel::Avx2:
+#if defined(SALON_DEFORM_AVX2)
+        __builtin_cpu_init();  // needed should this run before the runtime's own constructor asked
+        return __builtin_cpu_supports("avx2");
 #else
         return false;
 #endif

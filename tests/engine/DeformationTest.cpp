@@ -126,14 +126,14 @@ PixelBuffer randomPicture(int32_t w, int32_t h, Rows rows, std::mt19937& rng)
 std::vector<DeformKernel> kernelsHere()
 {
     std::vector<DeformKernel> out;
-    for (DeformKernel k : {DeformKernel::Plain, DeformKernel::Sse2})
+    for (DeformKernel k : {DeformKernel::Plain, DeformKernel::Sse2, DeformKernel::Avx2})
         if (deformKernelRuns(k)) out.push_back(k);
     return out;
 }
 
 std::string describe(const char* pass, DeformKernel k, int32_t w, int32_t h, Rows rows, float f)
 {
-    static const char* const names[] = {"plain", "SSE2"};
+    static const char* const names[] = {"plain", "SSE2", "AVX2"};
     static const char* const layouts[] = {"usual rows", "tight rows", "loose rows"};
     return std::string(pass) + ", " + names[int(k)] + " kernel, " + std::to_string(w) + "x" + std::to_string(h) + ", " +
            layouts[int(rows)] + ", f " + std::to_string(f);
@@ -211,6 +211,13 @@ TEST(DeformKernels, EveryKernelRefusesFactorsAndPicturesOutOfRange)
 TEST(DeformKernels, TheVectorKernelIsBuiltInOnX86)
 {
     EXPECT_TRUE(deformKernelRuns(DeformKernel::Sse2));
+}
+
+// The AVX2 kernel needs its own compiler flags; a build that lost them would leave it out here
+// and everywhere else without a word.
+TEST(DeformKernels, TheAvx2KernelRunsWhereTheProcessorHasAvx2)
+{
+    EXPECT_EQ(__builtin_cpu_supports("avx2") != 0, deformKernelRuns(DeformKernel::Avx2));
 }
 #endif
 
