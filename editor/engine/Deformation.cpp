@@ -177,8 +177,9 @@ void turnWith(const PixelBuffer& source, const std::vector<Tap>& taps, PixelBuff
 {
     TurnLayout layout;
     if (kernel == DeformKernel::Plain || !layout.build(taps)) return turnPlain(source, taps, out);
-    const TurnFrame frame{source.Data.data(), size_t(source.RowBytes), out.Data.data(), size_t(out.RowBytes),
-                          source.Height, layout.plan()};
+    // Unused where no vector kernel is built in: kernel is Plain there.
+    [[maybe_unused]] const TurnFrame frame{source.Data.data(), size_t(source.RowBytes), out.Data.data(),
+                                           size_t(out.RowBytes), source.Height, layout.plan()};
 #if defined(SALON_DEFORM_AVX2)
     if (kernel == DeformKernel::Avx2) return turnAvx2(frame);
 #endif
