@@ -18,8 +18,9 @@ namespace salon {
 // Nearest whole number, ties to even, clamped to a channel. The formulas keep their results inside
 // 0..255 by construction (the 0.996 factors); the clamp only guards against a malformed input.
 // (This runs for every channel of every pixel step: it decides the range first and rounds with
-// lrintf, one instruction, instead of calling nearbyintf; the results are the same for every v,
-// since v < 0 rounds to 0 or below and v >= 255.5 to 256 or above.)
+// lrintf - one instruction, as the build sets -fno-math-errno - instead of calling nearbyintf; the
+// results are the same for every v, since v < 0 rounds to 0 or below and v >= 255.5 to 256 or
+// above.)
 [[nodiscard]] inline uint8_t toByte(float v)
 {
     if (!(v >= 0.0f)) return 0;  // also catches NaN
