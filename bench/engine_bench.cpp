@@ -164,8 +164,8 @@ PixelBuffer photoPixels()
 template <bool turn>
 void deformPhoto(benchmark::State& state)
 {
-    const auto kernel = DeformKernel(state.range(0));
-    if (!deformKernelRuns(kernel)) {
+    const auto kernel = PixelKernel(state.range(0));
+    if (!pixelKernelRuns(kernel)) {
         state.SkipWithError("kernel not available here");
         return;
     }

@@ -1,7 +1,8 @@
 #pragma once
-// The imitated head turn and tilt (DeformTurnPixels, DeformTiltPixels) in interchangeable forms.
-// Every kernel gives the same bytes; the public functions run the fastest one this processor has,
-// and the tests run each of them.
+// The imitated head turn and tilt (DeformTurnPixels, DeformTiltPixels) in interchangeable forms
+// (see PixelKernel.h): Plain one byte at a time; Sse2 the tilt sixteen bytes at a time and the
+// turn's arithmetic four bytes at a time; Avx2 thirty-two bytes at a time, the turn's source bytes
+// picked by byte shuffles.
 //
 // Destination sample i of a pass (a column of the turn, a row of the tilt) is made from its tap:
 // source samples k, k + 1, k + 2 and float weights w0, w1, w2, each channel
@@ -9,9 +10,9 @@
 //   toByte(w0 p0 + w1 p1 + w2 p2)    for three, summed left to right,
 // and a copy of sample k for one term.
 //
-// DeformAvx2.cpp includes this header under -mavx2, so it holds no inline functions: a copy of one
-// compiled there could be the copy the linker keeps for the whole program, and would then run AVX2
-// instructions on processors without them.
+// DeformAvx2.cpp includes this header under -mavx2, so it holds no inline functions.
+#include "editor/engine/PixelKernel.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -19,19 +20,10 @@ namespace salon {
 
 struct PixelBuffer;
 
-enum class DeformKernel {
-    Plain,  // the formula one byte at a time, on every processor
-    Sse2,   // the tilt sixteen bytes at a time; the turn's arithmetic four bytes at a time
-    Avx2,   // thirty-two bytes at a time, the turn's source bytes picked by byte shuffles
-};
-
-// The kernel is built into this program and the processor runs it.
-[[nodiscard]] bool deformKernelRuns(DeformKernel kernel);
-
 // DeformTurnPixels and DeformTiltPixels with the given kernel; one that does not run here falls
 // back to Plain.
-bool DeformTurnPixelsWith(PixelBuffer& buffer, float f, DeformKernel kernel);
-bool DeformTiltPixelsWith(PixelBuffer& buffer, float f, DeformKernel kernel);
+bool DeformTurnPixelsWith(PixelBuffer& buffer, float f, PixelKernel kernel);
+bool DeformTiltPixelsWith(PixelBuffer& buffer, float f, PixelKernel kernel);
 
 // One destination row of the tilt with two or three terms: `bytes` bytes of dst from the same
 // bytes of the source rows (row[2] unused with two terms).
@@ -69,7 +61,7 @@ struct TurnFrame {
 void blendRowSse2(const RowBlend& blend);
 void turnSse2(const TurnFrame& frame);
 
-// The AVX2 kernels; they run only where deformKernelRuns(DeformKernel::Avx2).
+// The AVX2 kernels; they run only where pixelKernelRuns(PixelKernel::Avx2).
 void blendRowAvx2(const RowBlend& blend);
 void turnAvx2(const TurnFrame& frame);
 

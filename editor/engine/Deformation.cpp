@@ -168,71 +168,42 @@ void blendRowPlain(const RowBlend& b)
 }
 
 // The kernel asked for if it runs here, else Plain.
-DeformKernel runnable(DeformKernel kernel)
+PixelKernel runnable(PixelKernel kernel)
 {
-    return deformKernelRuns(kernel) ? kernel : DeformKernel::Plain;
+    return pixelKernelRuns(kernel) ? kernel : PixelKernel::Plain;
 }
 
-void turnWith(const PixelBuffer& source, const std::vector<Tap>& taps, PixelBuffer& out, DeformKernel kernel)
+void turnWith(const PixelBuffer& source, const std::vector<Tap>& taps, PixelBuffer& out, PixelKernel kernel)
 {
     TurnLayout layout;
-    if (kernel == DeformKernel::Plain || !layout.build(taps)) return turnPlain(source, taps, out);
+    if (kernel == PixelKernel::Plain || !layout.build(taps)) return turnPlain(source, taps, out);
     // Unused where no vector kernel is built in: kernel is Plain there.
     [[maybe_unused]] const TurnFrame frame{source.Data.data(), size_t(source.RowBytes), out.Data.data(),
                                            size_t(out.RowBytes), source.Height, layout.plan()};
-#if defined(SALON_DEFORM_AVX2)
-    if (kernel == DeformKernel::Avx2) return turnAvx2(frame);
+#if defined(SALON_ENGINE_AVX2)
+    if (kernel == PixelKernel::Avx2) return turnAvx2(frame);
 #endif
 #if defined(__SSE2__)
     turnSse2(frame);
 #endif
 }
 
-void blendRowWith(const RowBlend& blend, DeformKernel kernel)
+void blendRowWith(const RowBlend& blend, PixelKernel kernel)
 {
     switch (kernel) {
-#if defined(SALON_DEFORM_AVX2)
-    case DeformKernel::Avx2: return blendRowAvx2(blend);
+#if defined(SALON_ENGINE_AVX2)
+    case PixelKernel::Avx2: return blendRowAvx2(blend);
 #endif
 #if defined(__SSE2__)
-    case DeformKernel::Sse2: return blendRowSse2(blend);
+    case PixelKernel::Sse2: return blendRowSse2(blend);
 #endif
     default: return blendRowPlain(blend);
     }
 }
 
-DeformKernel fastestKernel()
-{
-    for (DeformKernel k : {DeformKernel::Avx2, DeformKernel::Sse2})
-        if (deformKernelRuns(k)) return k;
-    return DeformKernel::Plain;
-}
-
 } // namespace
 
-bool deformKernelRuns(DeformKernel kernel)
-{
-    switch (kernel) {
-    case DeformKernel::Plain:
-        return true;
-    case DeformKernel::Sse2:
-#if defined(__SSE2__)
-        return true;
-#else
-        return false;
-#endif
-    case DeformKernel::Avx2:
-#if defined(SALON_DEFORM_AVX2)
-        __builtin_cpu_init();  // needed should this run before the runtime's own constructor asked
-        return __builtin_cpu_supports("avx2");
-#else
-        return false;
-#endif
-    }
-    return false;
-}
-
-bool DeformTurnPixelsWith(PixelBuffer& buffer, float f, DeformKernel kernel)
+bool DeformTurnPixelsWith(PixelBuffer& buffer, float f, PixelKernel kernel)
 {
     if (!deformable(buffer, f)) return false;
     PixelBuffer out = PixelBuffer::allocate(buffer.Width, buffer.Height);
@@ -242,7 +213,7 @@ bool DeformTurnPixelsWith(PixelBuffer& buffer, float f, DeformKernel kernel)
     return true;
 }
 
-bool DeformTiltPixelsWith(PixelBuffer& buffer, float f, DeformKernel kernel)
+bool DeformTiltPixelsWith(PixelBuffer& buffer, float f, PixelKernel kernel)
 {
     if (!deformable(buffer, f)) return false;
     kernel = runnable(kernel);
@@ -267,13 +238,13 @@ bool DeformTiltPixelsWith(PixelBuffer& buffer, float f, DeformKernel kernel)
 
 bool DeformTurnPixels(PixelBuffer& buffer, float f)
 {
-    static const DeformKernel fastest = fastestKernel();
+    static const PixelKernel fastest = fastestPixelKernel();
     return DeformTurnPixelsWith(buffer, f, fastest);
 }
 
 bool DeformTiltPixels(PixelBuffer& buffer, float f)
 {
-    static const DeformKernel fastest = fastestKernel();
+    static const PixelKernel fastest = fastestPixelKernel();
     return DeformTiltPixelsWith(buffer, f, fastest);
 }
 

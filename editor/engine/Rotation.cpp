@@ -59,7 +59,7 @@ inline void bilinearSse2(const uint8_t* top, size_t rowBytes, float fx, float fy
 #endif
 
 // The Plain and Sse2 kernels, one destination pixel at a time.
-void rotatePortable(const RotationFrame& f, RotationKernel kernel)
+void rotatePortable(const RotationFrame& f, PixelKernel kernel)
 {
     const int32_t W = f.width, H = f.height;
     // The SSE2 form reads pixels 4 bytes at a time. Without row padding that would reach past the
@@ -83,7 +83,7 @@ void rotatePortable(const RotationFrame& f, RotationKernel kernel)
             const uint8_t* top = f.source + size_t(iy - 1) * rowBytes + size_t(3) * size_t(ix - 1);
 #if defined(__SSE2__)
             const bool lastOfBuffer = !padded && iy + 1 == H && ix + 1 == W;
-            if (kernel == RotationKernel::Sse2 && !lastOfBuffer) {
+            if (kernel == PixelKernel::Sse2 && !lastOfBuffer) {
                 bilinearSse2(top, rowBytes, fx, fy, a, b, dst + 3 * (x - 1), x < W || lastWhole);
                 return;
             }
@@ -92,7 +92,7 @@ void rotatePortable(const RotationFrame& f, RotationKernel kernel)
         };
         int32_t x = 1;
 #if defined(__SSE2__)
-        if (kernel == RotationKernel::Sse2) {
+        if (kernel == PixelKernel::Sse2) {
             // Four positions at a time, each lane the same operations in the same order.
             const __m128 C = _mm_set1_ps(f.c), S = _mm_set1_ps(-f.s), SY = _mm_set1_ps(sy), CY = _mm_set1_ps(cyy);
             const __m128 CX = _mm_set1_ps(f.cx), CYc = _mm_set1_ps(f.cy), XX = _mm_set1_ps(f.x0), YY = _mm_set1_ps(f.y0);
@@ -118,38 +118,9 @@ void rotatePortable(const RotationFrame& f, RotationKernel kernel)
     }
 }
 
-RotationKernel fastestKernel()
-{
-    for (RotationKernel k : {RotationKernel::Avx2, RotationKernel::Sse2})
-        if (rotationKernelRuns(k)) return k;
-    return RotationKernel::Plain;
-}
-
 } // namespace
 
-bool rotationKernelRuns(RotationKernel kernel)
-{
-    switch (kernel) {
-    case RotationKernel::Plain:
-        return true;
-    case RotationKernel::Sse2:
-#if defined(__SSE2__)
-        return true;
-#else
-        return false;
-#endif
-    case RotationKernel::Avx2:
-#if defined(SALON_ROTATION_AVX2)
-        __builtin_cpu_init();  // needed should this run before the runtime's own constructor asked
-        return __builtin_cpu_supports("avx2");
-#else
-        return false;
-#endif
-    }
-    return false;
-}
-
-PixelBuffer RotatedPixelsWith(const PixelBuffer& source, float angle, RotationKernel kernel)
+PixelBuffer RotatedPixelsWith(const PixelBuffer& source, float angle, PixelKernel kernel)
 {
     PixelBuffer out = PixelBuffer::allocate(source.Width, source.Height);
     out.Valid = source.Valid;
@@ -167,11 +138,11 @@ PixelBuffer RotatedPixelsWith(const PixelBuffer& source, float angle, RotationKe
     const RotationFrame frame{source.Data.data(), size_t(source.RowBytes), out.Data.data(), size_t(out.RowBytes),
                               W, H, s, c, cx, cy, X0, Y0};
 
-    if (!rotationKernelRuns(kernel)) kernel = RotationKernel::Plain;
-    if (kernel == RotationKernel::Avx2 && source.Data.size() > size_t(INT32_MAX))
-        kernel = rotationKernelRuns(RotationKernel::Sse2) ? RotationKernel::Sse2 : RotationKernel::Plain;
-#if defined(SALON_ROTATION_AVX2)
-    if (kernel == RotationKernel::Avx2) {
+    if (!pixelKernelRuns(kernel)) kernel = PixelKernel::Plain;
+    if (kernel == PixelKernel::Avx2 && source.Data.size() > size_t(INT32_MAX))
+        kernel = pixelKernelRuns(PixelKernel::Sse2) ? PixelKernel::Sse2 : PixelKernel::Plain;
+#if defined(SALON_ENGINE_AVX2)
+    if (kernel == PixelKernel::Avx2) {
         rotateAvx2(frame);
         return out;
     }
@@ -182,7 +153,7 @@ PixelBuffer RotatedPixelsWith(const PixelBuffer& source, float angle, RotationKe
 
 PixelBuffer RotatedPixels(const PixelBuffer& source, float angle)
 {
-    static const RotationKernel fastest = fastestKernel();
+    static const PixelKernel fastest = fastestPixelKernel();
     return RotatedPixelsWith(source, angle, fastest);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// The rotation of RotatedPixels in its interchangeable forms. Every kernel gives the same bytes;
-// RotatedPixels runs the fastest one this processor has, and the tests run each of them.
-//
-// RotationAvx2.cpp includes this header under -mavx2, so it holds no inline functions: a copy of
-// one compiled there could be the copy the linker keeps for the whole program, and would then
-// run AVX2 instructions on processors without them.
+// The rotation of RotatedPixels in its interchangeable forms (see PixelKernel.h): Plain the
+// formula one channel at a time, Sse2 one pixel's channels in one vector, Avx2 eight pixels at a
+// time, one vector per channel. RotationAvx2.cpp includes this header under -mavx2, so it holds
+// no inline functions.
+#include "editor/engine/PixelKernel.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -12,17 +12,8 @@ namespace salon {
 
 struct PixelBuffer;
 
-enum class RotationKernel {
-    Plain,  // the formula one channel at a time, on every processor
-    Sse2,   // one pixel's channels in one vector
-    Avx2,   // eight pixels at a time, one vector per channel
-};
-
-// The kernel is built into this program and the processor runs it.
-[[nodiscard]] bool rotationKernelRuns(RotationKernel kernel);
-
 // RotatedPixels with the given kernel; one that does not run here falls back to Plain.
-[[nodiscard]] PixelBuffer RotatedPixelsWith(const PixelBuffer& source, float angle, RotationKernel kernel);
+[[nodiscard]] PixelBuffer RotatedPixelsWith(const PixelBuffer& source, float angle, PixelKernel kernel);
 
 // What a kernel works from: the source pixels, the zeroed destination of the same size and the
 // turn. Destination pixel (x, y), 1-based, samples the source at

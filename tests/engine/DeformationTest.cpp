@@ -123,15 +123,15 @@ PixelBuffer randomPicture(int32_t w, int32_t h, Rows rows, std::mt19937& rng)
     return b;
 }
 
-std::vector<DeformKernel> kernelsHere()
+std::vector<PixelKernel> kernelsHere()
 {
-    std::vector<DeformKernel> out;
-    for (DeformKernel k : {DeformKernel::Plain, DeformKernel::Sse2, DeformKernel::Avx2})
-        if (deformKernelRuns(k)) out.push_back(k);
+    std::vector<PixelKernel> out;
+    for (PixelKernel k : {PixelKernel::Plain, PixelKernel::Sse2, PixelKernel::Avx2})
+        if (pixelKernelRuns(k)) out.push_back(k);
     return out;
 }
 
-std::string describe(const char* pass, DeformKernel k, int32_t w, int32_t h, Rows rows, float f)
+std::string describe(const char* pass, PixelKernel k, int32_t w, int32_t h, Rows rows, float f)
 {
     static const char* const names[] = {"plain", "SSE2", "AVX2"};
     static const char* const layouts[] = {"usual rows", "tight rows", "loose rows"};
@@ -155,7 +155,7 @@ void expectFormulaBytes(int32_t w, int32_t h, std::mt19937& rng)
         const PixelBuffer source = randomPicture(w, h, rows, rng);
         for (float f : factors()) {
             const PixelBuffer turned = formulaTurn(source, f), tilted = formulaTilt(source, f);
-            for (DeformKernel k : kernelsHere()) {
+            for (PixelKernel k : kernelsHere()) {
                 PixelBuffer turn = source, tilt = source;
                 ASSERT_TRUE(DeformTurnPixelsWith(turn, f, k)) << describe("turn", k, w, h, rows, f);
                 ASSERT_TRUE(DeformTiltPixelsWith(tilt, f, k)) << describe("tilt", k, w, h, rows, f);
@@ -189,7 +189,7 @@ TEST(DeformKernels, EveryKernelRefusesFactorsAndPicturesOutOfRange)
 {
     std::mt19937 rng(5);
     const PixelBuffer source = randomPicture(30, 30, Rows::Usual, rng);
-    for (DeformKernel k : kernelsHere()) {
+    for (PixelKernel k : kernelsHere()) {
         for (float f : {0.19f, 1.81f, std::nanf("")}) {
             PixelBuffer b = source;
             EXPECT_FALSE(DeformTurnPixelsWith(b, f, k));
@@ -210,14 +210,14 @@ TEST(DeformKernels, EveryKernelRefusesFactorsAndPicturesOutOfRange)
 // Without it the comparisons above would quietly test the plain kernel alone.
 TEST(DeformKernels, TheVectorKernelIsBuiltInOnX86)
 {
-    EXPECT_TRUE(deformKernelRuns(DeformKernel::Sse2));
+    EXPECT_TRUE(pixelKernelRuns(PixelKernel::Sse2));
 }
 
 // The AVX2 kernel needs its own compiler flags; a build that lost them would leave it out here
 // and everywhere else without a word.
 TEST(DeformKernels, TheAvx2KernelRunsWhereTheProcessorHasAvx2)
 {
-    EXPECT_EQ(__builtin_cpu_supports("avx2") != 0, deformKernelRuns(DeformKernel::Avx2));
+    EXPECT_EQ(__builtin_cpu_supports("avx2") != 0, pixelKernelRuns(PixelKernel::Avx2));
 }
 #endif
 

@@ -73,15 +73,15 @@ PixelBuffer randomPicture(int32_t w, int32_t h, Rows rows, std::mt19937& rng)
     return b;
 }
 
-std::vector<RotationKernel> kernelsHere()
+std::vector<PixelKernel> kernelsHere()
 {
-    std::vector<RotationKernel> out;
-    for (RotationKernel k : {RotationKernel::Plain, RotationKernel::Sse2, RotationKernel::Avx2})
-        if (rotationKernelRuns(k)) out.push_back(k);
+    std::vector<PixelKernel> out;
+    for (PixelKernel k : {PixelKernel::Plain, PixelKernel::Sse2, PixelKernel::Avx2})
+        if (pixelKernelRuns(k)) out.push_back(k);
     return out;
 }
 
-std::string describe(RotationKernel k, int32_t w, int32_t h, Rows rows, float angle)
+std::string describe(PixelKernel k, int32_t w, int32_t h, Rows rows, float angle)
 {
     static const char* const names[] = {"plain", "SSE2", "AVX2"};
     static const char* const layouts[] = {"usual rows", "tight rows", "loose rows"};
@@ -101,7 +101,7 @@ void expectFormulaBytes(int32_t w, int32_t h, const std::vector<float>& angles, 
         const PixelBuffer source = randomPicture(w, h, rows, rng);
         for (float angle : angles) {
             const PixelBuffer want = formulaRotation(source, angle);
-            for (RotationKernel k : kernelsHere()) {
+            for (PixelKernel k : kernelsHere()) {
                 const PixelBuffer got = RotatedPixelsWith(source, angle, k);
                 ASSERT_EQ(want.RowBytes, got.RowBytes) << describe(k, w, h, rows, angle);
                 ASSERT_TRUE(want.Data == got.Data) << describe(k, w, h, rows, angle);
@@ -133,14 +133,14 @@ TEST(RotationKernels, EveryKernelGivesTheFormulasBytesOnAPortraitPhoto)
 // Without it the comparison above would quietly test the plain kernel alone.
 TEST(RotationKernels, TheVectorKernelIsBuiltInOnX86)
 {
-    EXPECT_TRUE(rotationKernelRuns(RotationKernel::Sse2));
+    EXPECT_TRUE(pixelKernelRuns(PixelKernel::Sse2));
 }
 
 // The AVX2 kernel needs its own compiler flags; a build that lost them would leave it out here
 // and everywhere else without a word.
 TEST(RotationKernels, TheAvx2KernelRunsWhereTheProcessorHasAvx2)
 {
-    EXPECT_EQ(__builtin_cpu_supports("avx2") != 0, rotationKernelRuns(RotationKernel::Avx2));
+    EXPECT_EQ(__builtin_cpu_supports("avx2") != 0, pixelKernelRuns(PixelKernel::Avx2));
 }
 #endif
 
