@@ -3,6 +3,7 @@
 #include "editor/engine/DeformKernels.h"
 #include "editor/engine/FaceTransform.h"
 #include "editor/engine/PixelBuffer.h"
+#include "tests/engine/KernelTestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace salon;
+using namespace salon::kerneltest;
 
 namespace {
 
@@ -100,43 +102,22 @@ PixelBuffer formulaTilt(const PixelBuffer& source, float f)
     return out;
 }
 
-// How the source rows lie in memory: the usual padding to 4 bytes, none at all (the last pixel
-// ends the buffer), or an odd amount.
-enum class Rows { Usual, Tight, Loose };
-
 // Random pixels with a white row and column every few (weights summing past 1 take them over
-// 255.5) and a black stripe; padding bytes hold junk, which no kernel may mix into a pixel.
+// 255.5) and a black stripe.
 PixelBuffer randomPicture(int32_t w, int32_t h, Rows rows, std::mt19937& rng)
 {
-    PixelBuffer b = PixelBuffer::allocate(w, h);
-    if (rows != Rows::Usual) {
-        b.RowBytes = 3 * w + (rows == Rows::Loose ? 5 : 0);
-        b.Data.assign(size_t(b.RowBytes) * size_t(h), 0);
-    }
-    for (uint8_t& v : b.Data) v = uint8_t(rng());
+    PixelBuffer b = junkPicture(w, h, rows, rng);
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = 0; x < w; ++x) {
             if (y % 5 == 2 || x % 7 == 3 || (x > w / 2 && x < w / 2 + 4)) std::memset(b.pixel(x, y), 255, 3);
             if (y == h / 3 || x == w / 3) std::memset(b.pixel(x, y), 0, 3);
         }
-    b.Valid = true;
     return b;
-}
-
-std::vector<PixelKernel> kernelsHere()
-{
-    std::vector<PixelKernel> out;
-    for (PixelKernel k : {PixelKernel::Plain, PixelKernel::Sse2, PixelKernel::Avx2})
-        if (pixelKernelRuns(k)) out.push_back(k);
-    return out;
 }
 
 std::string describe(const char* pass, PixelKernel k, int32_t w, int32_t h, Rows rows, float f)
 {
-    static const char* const names[] = {"plain", "SSE2", "AVX2"};
-    static const char* const layouts[] = {"usual rows", "tight rows", "loose rows"};
-    return std::string(pass) + ", " + names[int(k)] + " kernel, " + std::to_string(w) + "x" + std::to_string(h) + ", " +
-           layouts[int(rows)] + ", f " + std::to_string(f);
+    return std::string(pass) + ", " + describeCase(k, w, h, rows) + ", f " + std::to_string(f);
 }
 
 // Every factor level, both ends of the range and a few factors between the levels.

@@ -3,6 +3,7 @@
 #include "editor/engine/FaceTransform.h"
 #include "editor/engine/PixelBuffer.h"
 #include "editor/engine/RotationKernels.h"
+#include "tests/engine/KernelTestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace salon;
+using namespace salon::kerneltest;
 
 namespace {
 
@@ -53,40 +55,17 @@ PixelBuffer formulaRotation(const PixelBuffer& source, float angle)
     return out;
 }
 
-// How the source rows lie in memory: the usual padding to 4 bytes, none at all (the last pixel
-// ends the buffer even where 3 W is no multiple of 4), or an odd amount (where 3 W is a multiple
-// of 4, a padded source then meets a destination without padding).
-enum class Rows { Usual, Tight, Loose };
-
-// Random pixels with a few white rows (full neighbourhoods near the top of the range); padding
-// bytes hold junk, which no kernel may mix into a pixel.
+// Random pixels with a few white rows (full neighbourhoods near the top of the range).
 PixelBuffer randomPicture(int32_t w, int32_t h, Rows rows, std::mt19937& rng)
 {
-    PixelBuffer b = PixelBuffer::allocate(w, h);
-    if (rows != Rows::Usual) {
-        b.RowBytes = 3 * w + (rows == Rows::Loose ? 5 : 0);
-        b.Data.assign(size_t(b.RowBytes) * size_t(h), 0);
-    }
-    for (uint8_t& v : b.Data) v = uint8_t(rng());
+    PixelBuffer b = junkPicture(w, h, rows, rng);
     for (int32_t y = 2; y < h; y += 7) std::memset(b.pixel(0, y), 255, size_t(3 * w));
-    b.Valid = true;
     return b;
-}
-
-std::vector<PixelKernel> kernelsHere()
-{
-    std::vector<PixelKernel> out;
-    for (PixelKernel k : {PixelKernel::Plain, PixelKernel::Sse2, PixelKernel::Avx2})
-        if (pixelKernelRuns(k)) out.push_back(k);
-    return out;
 }
 
 std::string describe(PixelKernel k, int32_t w, int32_t h, Rows rows, float angle)
 {
-    static const char* const names[] = {"plain", "SSE2", "AVX2"};
-    static const char* const layouts[] = {"usual rows", "tight rows", "loose rows"};
-    return std::string(names[int(k)]) + " kernel, " + std::to_string(w) + "x" + std::to_string(h) + ", " +
-           layouts[int(rows)] + ", " + std::to_string(angle) + " deg";
+    return describeCase(k, w, h, rows) + ", " + std::to_string(angle) + " deg";
 }
 
 float normalised(float angle)
