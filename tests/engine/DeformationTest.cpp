@@ -187,19 +187,4 @@ TEST(DeformKernels, EveryKernelRefusesFactorsAndPicturesOutOfRange)
     }
 }
 
-#if defined(__x86_64__)
-// Without it the comparisons above would quietly test the plain kernel alone.
-TEST(DeformKernels, TheVectorKernelIsBuiltInOnX86)
-{
-    EXPECT_TRUE(pixelKernelRuns(PixelKernel::Sse2));
-}
-
-// The AVX2 kernel needs its own compiler flags; a build that lost them would leave it out here
-// and everywhere else without a word.
-TEST(DeformKernels, TheAvx2KernelRunsWhereTheProcessorHasAvx2)
-{
-    EXPECT_EQ(__builtin_cpu_supports("avx2") != 0, pixelKernelRuns(PixelKernel::Avx2));
-}
-#endif
-
 } // namespace

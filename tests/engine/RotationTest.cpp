@@ -108,19 +108,4 @@ TEST(RotationKernels, EveryKernelGivesTheFormulasBytesOnAPortraitPhoto)
     expectFormulaBytes(360, 480, {7.0f, 17.0f, 90.0f, 200.5f, normalised(-12.0f)}, rng);
 }
 
-#if defined(__x86_64__)
-// Without it the comparison above would quietly test the plain kernel alone.
-TEST(RotationKernels, TheVectorKernelIsBuiltInOnX86)
-{
-    EXPECT_TRUE(pixelKernelRuns(PixelKernel::Sse2));
-}
-
-// The AVX2 kernel needs its own compiler flags; a build that lost them would leave it out here
-// and everywhere else without a word.
-TEST(RotationKernels, TheAvx2KernelRunsWhereTheProcessorHasAvx2)
-{
-    EXPECT_EQ(__builtin_cpu_supports("avx2") != 0, pixelKernelRuns(PixelKernel::Avx2));
-}
-#endif
-
 } // namespace
