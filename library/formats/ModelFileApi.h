@@ -9,6 +9,7 @@
 //   BTr2, BTr3     over rectangle 2
 //   BPlg1, BPlg2   (0 .. polygons - 1), BPbX*, BPbY* (0 .. points - 1)
 //   BRgn           (1 .. H50), BDData (1 .. 30)
+#include "platform/BoundedArray.h"
 #include "platform/Ui.h"
 
 #include <cstdint>
@@ -17,43 +18,6 @@
 
 namespace salon {
 
-// A one-dimensional array with an explicit lower bound.
-template <class T>
-struct BoundedArray {
-    int32_t lower = 0;
-    std::vector<T> values;
-
-    void redim(int32_t lo, int32_t hi)
-    {
-        lower = lo;
-        values.assign(hi >= lo ? size_t(int64_t(hi) - lo + 1) : 0, T{});
-    }
-    int32_t upper() const { return lower + int32_t(values.size()) - 1; }
-    bool has(int32_t i) const { return i >= lower && int64_t(i) - lower < int64_t(values.size()); }
-    T& operator()(int32_t i) { return values.at(size_t(int64_t(i) - lower)); }
-    const T& operator()(int32_t i) const { return values.at(size_t(int64_t(i) - lower)); }
-};
-
-// A two-dimensional byte array with explicit lower bounds; the first index varies fastest, as
-// pictures and masks are laid out in the file.
-struct ByteArray2D {
-    int32_t lower1 = 0, lower2 = 0;
-    int32_t count1 = 0, count2 = 0;
-    std::vector<uint8_t> values;
-
-    void redim(int32_t lo1, int32_t hi1, int32_t lo2, int32_t hi2)
-    {
-        lower1 = lo1;
-        lower2 = lo2;
-        count1 = hi1 >= lo1 ? hi1 - lo1 + 1 : 0;
-        count2 = hi2 >= lo2 ? hi2 - lo2 + 1 : 0;
-        values.assign(size_t(count1) * size_t(count2), 0);
-    }
-    uint8_t& operator()(int32_t i, int32_t j) { return values.at(size_t(j - lower2) * size_t(count1) + size_t(i - lower1)); }
-    uint8_t operator()(int32_t i, int32_t j) const { return values.at(size_t(j - lower2) * size_t(count1) + size_t(i - lower1)); }
-};
-
-using LongArray = BoundedArray<int32_t>;
 
 // The library's overwrite question (its text item 68). The library's text files are not built
 // yet; this stands in for the Czech entry until they are.

@@ -1,0 +1,252 @@
+#pragma once
+// Pixol, the graphics library: one class, Pixolf, whose methods keep the names, parameter order and
+// results of the library's interface. Each method forwards to a topic module:
+//   library/frame/    the object, its state, texts, file types, system information, file services
+//   library/formats/  file readers and writers
+//   library/imaging/  regions, pixel arrays, transforms, area transforms, drawing state, strokes
+//
+// Conventions shared by every method:
+// - Types: Long int32_t, Integer int16_t, Byte uint8_t, Single float, Boolean bool, String
+//   std::string (UTF-8 in memory; files keep their 8-bit code page). A parameter the method may
+//   change is a non-const reference; an optional one has a default argument.
+// - Results are int32_t: 1 success, 0 failure, unless the comment says otherwise. No exception
+//   leaves a method; a failure inside gives the method's failure value.
+// - Colours are packed: red + 256 green + 65536 blue.
+// - Picture objects are salon::Surface&; sizes are pixels, (0, 0) the top-left pixel.
+// - Regions are handles of the calling thread's region table (0 = none), owned by whoever
+//   receives them and deleted with TsRgn. Device contexts (HdcF, HdcO, ObjHdc) are numbers from
+//   deviceContext().
+// - Library state is one per thread, shared by all Pixolf objects of that thread.
+// - Paths are the programs' Windows-style strings ("D:\orvella\post01.nlg"), resolved through the
+//   drive table without regard to case; directories end in "\".
+// - Methods marked "not built yet" return their failure value until their family is built.
+#include "platform/BoundedArray.h"
+#include "platform/Surface.h"
+#include "platform/Ui.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace pixol {
+
+using LongArray = salon::BoundedArray<int32_t>;
+using SingleArray = salon::BoundedArray<float>;
+using StringArray = salon::BoundedArray<std::string>;
+using ByteArray = salon::ByteArray;
+using Picture = std::unique_ptr<salon::Surface>;  // a picture object the caller receives and owns
+
+class Pixolf {
+public:
+    // Makes the thread's work surfaces and builds the file type table. Language 0, settings state 0,
+    // directories and texts empty until SuSettingsP.
+    Pixolf();
+
+    // ---- C++ additions: what the platform's object model gave implicitly ----
+    // Dialogs and questions go through this Ui (per thread). Without one, dialogs are cancelled
+    // and questions answered "No".
+    void useUi(salon::Ui* ui);
+    // A device-context number for a picture object, for the methods that take one (HdcF, HdcO,
+    // ObjHdc). The surface must outlive its number or be released first.
+    int32_t deviceContext(salon::Surface& surface);
+    void releaseDeviceContext(int32_t number);
+    // Deletes a brush that PsObrBrush made (the platform's DeleteObject); stock brushes stay.
+    int32_t releaseBrush(int32_t brush);
+    // Seeds the generator of the random colours and variants, so results can be repeated.
+    void seedRandom(uint32_t seed);
+    // How many regions the thread holds (a leak check for callers and tests).
+    int32_t regionCount() const;
+
+    // ---- Properties: the environment at the last SuSettingsP ----
+    int32_t SuJazyk() const;          // language 1-999; 1 on the fallback text file; 0 without texts
+    std::string SuDirApp() const;     // the caller's application directory, ending in "\"
+    int32_t SuMem1() const;           // total swap + RAM bytes (the page file), saturated at 2^31 - 1
+    int32_t SuMem2() const;           // total virtual address space bytes, saturated
+    int32_t SuMem3() const;           // total physical bytes, saturated
+    int32_t SuMem4() const;           // available physical bytes at SuSettingsP, saturated
+    int32_t SuScBarva() const;        // colour depth: planes x bits per pixel (24 on Linux screens)
+    uint8_t SuSettings() const;       // 0 not loaded, 1 fallback texts, 2 own texts, 3 no texts
+    int32_t SuScTPX() const;          // twips per pixel, 15 (96 dpi)
+    int32_t SuScTPY() const;
+    int32_t SuScWidth() const;        // screen size in pixels (PIXOL_SCREEN="WxH", else 1024 x 768)
+    int32_t SuScHeight() const;
+    std::string SuDirTmp() const;     // $TMPDIR or /tmp, ending in "\"
+    std::string SuDirSys() const;     // where the .STX files are: PIXOL_SYSDIR, else beside libpixol
+    std::string SuDirWin() const;     // $HOME, ending in "\"
+    std::string SuSlovoSys() const;   // the loaded .STX file, "" when none
+    int32_t SuCode() const;           // OEM code page: 852 (Central European DOS) for the 1250 texts
+
+    // ---- Settings, texts, system information, small text utilities ----
+    // Loads the environment and the language's text file "Pixol" + 3 digits + ".STX" from SuDirSys,
+    // falling back to Pixol001.STX, then to no texts (state 3, still success). 0 for a language
+    // outside 1..999 or a damaged text file (state 0).
+    int32_t SuSettingsP(int32_t vSuJazyk, const std::string& vSuDirApp);
+    // Text CsTx (1..count) of the loaded file, read anew from the file; "" otherwise.
+    std::string StSTX(int32_t CsTx);
+    // A system metric (GetSystemMetrics index): screen size, border and caption sizes,
+    // mouse buttons...; 0 for unknown indices.
+    int32_t SysData1(int32_t Zadej);
+    // 26 figures of the screen, processor, memory and system with their labels (texts 1-34).
+    int32_t SysData2(LongArray& CisDat, StringArray& StrDat);
+    // The drives of the drive table: letters in StrDat, types in CisDat; result their count.
+    int32_t SysData3(LongArray& CisDat, StringArray& StrDat);
+    // A new unique temporary file name (Windows-style) with a three-letter prefix ("Suv" when
+    // empty); with PrfCis 0 the empty file is created.
+    std::string SysData4(const std::string& PrfJme = "", int32_t PrfCis = 0);
+    // A brush: 0 solid of Barva, 1-5 the library's pattern brushes; 0 when CBrush is out of range.
+    // The caller owns it (releaseBrush).
+    int32_t PsObrBrush(int32_t CBrush, int32_t Barva = 0);
+    // A stock brush: 0 white, 1 light grey, 2 grey, 3 dark grey, 4 black, 5 null; 0 out of range.
+    int32_t PsSysBrush(int32_t CBrush);
+    // Cis rounded half to even to Poc (0..5) decimals, in the general number format.
+    std::string SCisStr(float Cis, int32_t Poc);
+    // Cislo as exactly Pocet digits: 1, or 0 (Pocet outside 1..9), -1 (negative), -2 (too long).
+    int32_t SCisSkup(int32_t Cislo, int32_t Pocet, std::string& StrCislo);
+    // Scrambles (Ag != 0) or unscrambles (Ag = 0) the bytes of Tva in place.
+    int32_t TSKoder(std::string& Tva, int32_t Ag);
+
+    // ---- File types ----
+    // The type number of an extension (without the dot, any case); 1 when found.
+    int32_t FsDefTyp(const std::string& FsExt, int32_t& FsTyp);
+    // Group text number (91 + group), extension and signature of type 0..99; 1 in range.
+    int32_t FsTypExt(int32_t FsTyp, int32_t& FsExTx, std::string& FsExt, std::string& FsExPi);
+    int32_t FsTypExt(int32_t FsTyp);
+
+    // ---- Model files ("JDSL") ----
+    // Reads a model into the caller's arrays (bounds as the file gives them); 1 / 0.
+    int32_t SuCtiDSL(const std::string& JmeSou, salon::ByteArray2D& BObr1, salon::ByteArray2D& BObr2,
+                     salon::ByteArray2D& BTr1, salon::ByteArray2D& BTr2, salon::ByteArray2D& BTr3,
+                     LongArray& BPlg1, LongArray& BPbX1, LongArray& BPbY1, LongArray& BPlg2, LongArray& BPbX2,
+                     LongArray& BPbY2, std::string& JpObr, LongArray& BRgn, LongArray& BDData);
+    // Writes them back beside the target and renames it over; Dotaz asks (text 68) first.
+    int32_t SuPisDSL(const std::string& JmeSou, const salon::ByteArray2D& BObr1, const salon::ByteArray2D& BObr2,
+                     const salon::ByteArray2D& BTr1, const salon::ByteArray2D& BTr2,
+                     const salon::ByteArray2D& BTr3, const LongArray& BPlg1, const LongArray& BPbX1,
+                     const LongArray& BPbY1, const LongArray& BPlg2, const LongArray& BPbX2, const LongArray& BPbY2,
+                     const std::string& JpObr, const LongArray& BRgn, const LongArray& BDData, bool Dotaz = false);
+
+    // ==== [files] Polygon picture files NLG / NSG and region data ====
+    // ==== [files] end ====
+
+    // ---- Reserved readers and writers ----
+    // These kinds have a type number and a place in the interface but no record layout in this
+    // version: every reader answers 0 ("nothing read") without opening anything, every writer
+    // writes nothing and answers 0.
+    int32_t SuCtiDSM(std::string& JmeSou);
+    int32_t SuCtiDSN(std::string& JmeSou);
+    int32_t SuCtiZXL(std::string& JmeSou);
+    int32_t SuCtiZIR(std::string& JmeSou);
+    int32_t SuCtiZBW(std::string& JmeSou);
+    int32_t SuCtiJPF(std::string& JmeSou);
+    int32_t SuCtiJPS(std::string& JmeSou);
+    int32_t SuCtiWUA(std::string& JmeSou);
+    int32_t SuCtiJPH(std::string& JmeSou);
+    int32_t SuCtiTMF(std::string& JmeSou);
+    int32_t SuCtiTMT(std::string& JmeSou);
+    int32_t SuCtiPLG(std::string& JmeSou);
+    int32_t SuCtiPSG(std::string& JmeSou);
+    int32_t SuCtiPBG(std::string& JmeSou);
+    int32_t SuCtiPCG(std::string& JmeSou);
+    int32_t SuCtiZOW(std::string& JmeSou);
+    int32_t SuCtiWXL(std::string& JmeSou);
+    int32_t SuCtiWHM(std::string& JmeSou);
+    int32_t SuCtiIRB(std::string& JmeSou);
+    int32_t SuCtiWRB(std::string& JmeSou);
+    int32_t SuCtiHBR(std::string& JmeSou);
+    int32_t SuPisDSM(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisDSN(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisZXL(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisZIR(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisZBW(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisJPF(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisJPS(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisWUA(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisJPH(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisTMF(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisTMT(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisPLG(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisPSG(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisPBG(const std::string& JmeSou, bool Dotaz = false);
+    int32_t SuPisPCG(const std::string& JmeSou, bool Dotaz = false);
+    // Preview readers: reserved the same way; 0, nothing changed.
+    int32_t SuCtiNahled(salon::Surface& Obj, const std::string& ObName, int32_t CislName, int32_t ObTyp,
+                        int32_t XMax, int32_t YMax);
+    int32_t SuCtiCisNahled(salon::Surface& Obj, const std::string& ObName, int32_t CislName, int32_t CObr,
+                           int32_t CMax, int32_t XMax, int32_t YMax, int32_t ObTyp);
+
+    // ==== [pixels] Pixel arrays ====
+    // ==== [pixels] end ====
+
+    // ==== [painting] Point and colour utilities over pixel arrays ====
+    // ==== [painting] end ====
+
+    // ==== [files] File-system services and dialogs; picture contents file ====
+    // ==== [files] end ====
+
+    // ---- Region handles ----
+    // 1 when Hrgn names a valid region of the thread's table, else 0.
+    int32_t RgnTestuj(int32_t Hrgn);
+    // Deletes region Hrgn; 1 when it named one. Hrgn becomes 0 either way.
+    int32_t TsRgn(int32_t& Hrgn);
+
+    // ==== [regions] Region toolkit ====
+    // ==== [regions] end ====
+
+    // ==== [pixels] Geometric transforms ====
+    // ==== [pixels] end ====
+
+    // ==== [painting] Area transforms; drawing state, brushes, cursors ====
+    // ==== [painting] end ====
+
+    // ==== [regions] Regions from pictures and region shape transforms ====
+    // ==== [regions] end ====
+
+    // ---- Angle, colour and number utilities (pi = 3.141592654, y down, clockwise positive) ----
+    // Degrees to radians (Typ true) or radians to degrees (Typ false), normalised; always 1.
+    int32_t SUhelDegRdn(float& UhelDeg, float& UhelRdn, bool Typ = true);
+    // Length and direction of the segment (X1, Y1)-(X2, Y2); 0 for a point.
+    int32_t SUhelLine(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, float& Dxy, float& UhelDeg, float& UhelRdn);
+    // Direction of (X1, Y1) -> (X2, Y2) in radians.
+    float SUhelSingle(float X1, float Y1, float X2, float Y2);
+    // The angle at vertex (X2, Y2) between the rays to (X1, Y1) and (X3, Y3), in radians.
+    float SUhelSingleA(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, int32_t Y3);
+    // The red, green and blue bytes of a packed colour.
+    int32_t SUBarva(uint8_t& colorR, uint8_t& colorG, uint8_t& colorB, int32_t Barva);
+    // The value of hexadecimal text.
+    int32_t SuHexDeg(const std::string& HexTx);
+
+    // ==== [painting] Brush strokes ====
+    // ==== [painting] end ====
+
+    // ---- Picture object basics ----
+    // The drawable size of Obj in pixels; 0 when it cannot be had.
+    int32_t PsGetXY(salon::Surface& Obj, int32_t& BmX, int32_t& BmY);
+    // Clears Obj and sizes it to BmX x BmY (5 x 5 by default).
+    int32_t PsClsXY(salon::Surface& Obj, int32_t BmX = 5, int32_t BmY = 5);
+    // Makes what was drawn on Obj its persistent picture.
+    void PsObrPic(salon::Surface& Obj);
+
+    // ==== [pixels] Transforms that carry an outline ====
+    // ==== [pixels] end ====
+
+    // ---- Rectangle and resource helpers ----
+    // Puts the corners in order and measures the diagonal; the shape code of the rectangle.
+    int32_t SuRohyObd(int32_t& aX1, int32_t& aY1, int32_t& aX2, int32_t& aY2, float& Dxy);
+    // Scales a rectangle about its centre keeping the new width even; 0 on overflow.
+    int32_t SuKorPlochy(float KdX, float KdY, int32_t& SdL, int32_t& SdT, int32_t& SdX, int32_t& SdY,
+                        int32_t& NdL, int32_t& NdT, int32_t& NdX, int32_t& NdY);
+    // A picture of the library's resources (Ag1 the number, Ag2 the kind); null when none.
+    Picture SuRscO(int32_t Ag1, int32_t Ag2);
+
+    // ==== [regions] Text regions and region frames ====
+    // ==== [regions] end ====
+
+    // ==== [pixels] Cut, picture changes, coverage arrays ====
+    // ==== [pixels] end ====
+
+    // ==== [painting] Mouse-driven painting, traces, watermarks, panels, gradients, line clips ====
+    // ==== [painting] end ====
+};
+
+} // namespace pixol
