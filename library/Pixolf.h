@@ -179,6 +179,31 @@ public:
     // ==== [pixels] end ====
 
     // ==== [painting] Point and colour utilities over pixel arrays ====
+    // Point colour lists (Thx(i), Thy(i), i = 1..HBod) read from and blended into pictures (not built yet).
+    // ThF(i) := the packed colour of pixel (Thx(i), Thy(i)) of the pixel array Pole; 0 for a point
+    // off the array or a point list shorter than HBod.
+    int32_t UaBodyScaleSPC(const ByteArray& Pole, const LongArray& Thx, const LongArray& Thy, LongArray& ThF,
+                           int32_t HBod);
+    // Blends drawn colour Thd(i) over background ThF(i) by the drawn brightness against PJas and sets
+    // the point's pixel of Obj; then keeps the image as the picture. 0 for PJas < 1 or short lists.
+    int32_t UaBodySetSPC(salon::Surface& Obj, const LongArray& Thx, const LongArray& Thy, const LongArray& Thd,
+                         const LongArray& ThF, int32_t HBod, int32_t PJas);
+    // The same blend on the BmX x BmY picture of device context HdcO (through work surface 2).
+    int32_t UaBodySetOBR(int32_t HdcO, int32_t BmX, int32_t BmY, const LongArray& Thx, const LongArray& Thy,
+                         const LongArray& Thd, const LongArray& ThF, int32_t HBod, int32_t PJas);
+    // Lifts every byte <= 239 of Obj to c - c \ 16 + 15, so no pure black remains; 1 / 0.
+    int32_t UaObrCernaP(salon::Surface& Obj);
+    // 2 when Obj has a pixel whose three bytes are all below 15, 1 when none, 0 on failure.
+    int32_t UaObrCernaT(salon::Surface& Obj);
+    // A BmX x BmY black picture with region Hrgn white (inverted when Typ != 0); null on failure.
+    Picture UaPicMask(int32_t Hrgn, int32_t BmX, int32_t BmY, uint8_t Typ = 0);
+    // Maps byte array BPole (x, y) to 0..1 floats by NKor + |NStep| (v - NMin) / (NMax - NMin)
+    // ((NMax - v) for a negative NStep); SPole(x + BmX y) gets element (x, y). 0 when NMin = NMax.
+    int32_t SuTransPoleBS(int32_t BmX, int32_t BmY, int32_t NMin, int32_t NMax, const ByteArray& BPole,
+                          SingleArray& SPole, float NKor = 0.0f, float NStep = 1.0f);
+    // The same scaled to 0..255 bytes into CPole (x, y), rounded half to even. 0 when NMin = NMax.
+    int32_t SuTransPoleBB(int32_t BmX, int32_t BmY, int32_t NMin, int32_t NMax, const ByteArray& BPole,
+                          ByteArray& CPole, int32_t NKor = 0, int32_t NStep = 1);
     // ==== [painting] end ====
 
     // ==== [files] File-system services and dialogs; picture contents file ====
@@ -197,6 +222,65 @@ public:
     // ==== [pixels] end ====
 
     // ==== [painting] Area transforms; drawing state, brushes, cursors ====
+    // Area transforms (not built yet): change pixel arrays (stride x rows, pixel x at bytes 3x = blue, 3x+1, 3x+2)
+    // inside the part of region Hrgn on the picture (the whole picture for Hrgn 0). XLe, YLe, XSr,
+    // YSr receive the area's box. 1 done; 0 rejected (arrays unchanged); -1 empty area.
+    // Single-picture filters 1-16 (grey, contrast, balance, tint, average, ...); types 5 and 14
+    // write their measures into Data1..Data4.
+    int32_t PaZmenaA(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, int32_t& XLe, int32_t& YLe,
+                     int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t& Data1, int32_t& Data2, int32_t& Data3,
+                     int32_t& Data4);
+    // The same with Data1..Data4 = 0 and no measures wanted.
+    int32_t PaZmenaA(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, int32_t& XLe, int32_t& YLe,
+                     int32_t& XSr, int32_t& YSr, int32_t Hrgn = 0);
+    // Lookup tables (1), histogram with median and mode (2), threshold (3), posterise (4).
+    int32_t PaZmenaG(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, LongArray& KoBR, LongArray& KoBG,
+                     LongArray& KoBB, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn = 0,
+                     int32_t Data1 = 0);
+    // Pole2 laid onto Pole1 at (OfX, OfY): blend, random mix, colour transfer, brightness keyed (1-12).
+    int32_t PaZmenaB(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, int32_t PrX1, int32_t PrY1,
+                     int32_t PrX2, int32_t PrY2, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe,
+                     int32_t& XSr, int32_t& YSr, int32_t Hrgn = 0, int32_t Data1 = 100, int32_t Data2 = 20,
+                     int32_t Data3 = 8, int32_t Data4 = 0, int32_t Data5 = 0);
+    // Pole2 and a third picture Pole3 (read at Pole2's positions) onto Pole1: blend modes.
+    int32_t PaZmenaC(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3, int32_t PrX1,
+                     int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3, int32_t PrY3, int32_t OfX,
+                     int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn = 0,
+                     int32_t Data1 = 100, int32_t Data2 = 20, int32_t Data3 = 8, int32_t Data4 = 0);
+    // Pole2 onto Pole1 through byte mask ByPo (PrX2 x PrY2, coverage 0..255).
+    int32_t PaZmenaD(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& ByPo, int32_t PrX1,
+                     int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t OfX, int32_t OfY, int32_t& XLe,
+                     int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn = 0, int32_t Data1 = 100,
+                     int32_t Data2 = 20, int32_t Data3 = 8, int32_t Data4 = 0);
+    // Pole2 and Pole3 onto Pole1 through mask ByPo.
+    int32_t PaZmenaE(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3,
+                     const ByteArray& ByPo, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3,
+                     int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr,
+                     int32_t& YSr, int32_t Hrgn = 0, int32_t Data1 = 100, int32_t Data2 = 20, int32_t Data3 = 8,
+                     int32_t Data4 = 0);
+    // Pole2 through ByPo1 and Pole3 through ByPo2 onto Pole1.
+    int32_t PaZmenaF(ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3, const ByteArray& ByPo1,
+                     const ByteArray& ByPo2, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3,
+                     int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr,
+                     int32_t& YSr, int32_t Hrgn = 0, int32_t Data1 = 0, int32_t Data2 = 0);
+
+    // Drawing state (not built yet): each setting in its range is applied (-1 = no change); always 1.
+    int32_t SObrMode(salon::Surface& Obj, int32_t BcColor = -1, int32_t FrColor = -1, int32_t FilColor = -1,
+                     int32_t FilStyle = -1, int32_t DwMod = -1, int32_t DwStyle = -1, int32_t DwWidth = -1,
+                     int32_t StchMode = -1);
+    // The same on the library's work surface Cis (0-2); 0 for another Cis.
+    int32_t SluzObrMode(int32_t Cis, int32_t BcColor = -1, int32_t FrColor = -1, int32_t FilColor = -1,
+                        int32_t FilStyle = -1, int32_t DwMod = -1, int32_t DwStyle = -1, int32_t DwWidth = -1,
+                        int32_t StchMode = -1);
+    // Not built yet. Selects brush Typ (0 null, 1-5 stock, 6-10 patterns, 11 random solid, 12 solid XColor) into
+    // Obj; a replaced brush the library made for an earlier call is released. 0 for other Typ.
+    int32_t ObjBrushSet(salon::Surface& Obj, int32_t Typ, int32_t XColor = 0);
+    // The brush selected into Obj by ObjBrushSet (a handle of the brush table), 0 when none.
+    int32_t objectBrush(const salon::Surface& Obj) const;
+    // Not built yet. Pointer of Obj: 0-15 standard pointers, 20-80 the library's cursor MsTyp0 - 10; 0 otherwise.
+    int32_t PsObjCursor(salon::Surface& Obj, int32_t MsTyp0);
+    // Not built yet. Average colour of the (2 Polomer - 1)-square around (Xa, Ya) inside Obj; -1 when refused.
+    int32_t PsKapatko(salon::Surface& Obj, float Xa, float Ya, uint8_t Polomer);
     // ==== [painting] end ====
 
     // ==== [regions] Regions from pictures and region shape transforms ====
@@ -217,6 +301,18 @@ public:
     int32_t SuHexDeg(const std::string& HexTx);
 
     // ==== [painting] Brush strokes ====
+    // Not built yet. One segment (Xz, Yz)-(Xk, Yk) of a brush stroke of width Sila, opacity Pruhl, colour Barva,
+    // kind Typ 1-15; the coverage array Pole (BmX x BmY, kept by the caller per stroke) stops joints
+    // being painted twice. XLe, YLe, DxS, DyS receive the changed rectangle. 1 / 0.
+    int32_t PsMalBod(salon::Surface& Obj, int32_t BmX, int32_t BmY, ByteArray& Pole, int32_t Typ, int32_t Sila,
+                     float Pruhl, int32_t Barva, int32_t Xz, int32_t Yz, int32_t Xk, int32_t Yk, int32_t& XLe,
+                     int32_t& YLe, int32_t& DxS, int32_t& DyS, float Rozptyl = 0.5f);
+    // Not built yet. Clone stamp: the same stroke painting Obj1 from Obj2 displaced by (dX, dY), kinds 1-18.
+    // Pixels whose source falls outside Obj2 are not painted. 1 / 0.
+    int32_t PsRazitko(salon::Surface& Obj1, const salon::Surface& Obj2, int32_t BmX, int32_t BmY, int32_t BmX1,
+                      int32_t BmY1, ByteArray& Pole, int32_t Typ, int32_t Sila, float Pruhl, int32_t dX, int32_t dY,
+                      int32_t Xz, int32_t Yz, int32_t Xk, int32_t Yk, int32_t& XLe, int32_t& YLe, int32_t& DxS,
+                      int32_t& DyS, float Rozptyl = 0.5f);
     // ==== [painting] end ====
 
     // ---- Picture object basics ----
@@ -246,6 +342,56 @@ public:
     // ==== [pixels] end ====
 
     // ==== [painting] Mouse-driven painting, traces, watermarks, panels, gradients, line clips ====
+    // Mouse-driven painting tool (MouseStat 1 down, 2 move, 3 up): Typ 1 freehand, 2 line,
+    // 3 rectangle, 4 ellipse, 5 polygon, 6 fill; points collected in AXY (x, y pairs from 1),
+    // Pocet of them. Not built yet.
+    int32_t PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx,
+                    float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop, int32_t& FillRgnStat, int32_t& FillRgn,
+                    int32_t& MsTyp);
+    int32_t PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx,
+                    float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop = 0);
+    // Trace painting: under the mouse, ObjSrc's pixels copied to ObjDst through colour table StpD.
+    // Not built yet.
+    int32_t PsStopaStat(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button,
+                        int16_t Shift, float Mx, float My, const LongArray& StpD);
+    // The same along the collected path AXY. Not built yet.
+    int32_t PsStopaDyn(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button,
+                       int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, const LongArray& StpD);
+    // Sets up the trace colour table StpD (Typ) with NewColor. Not built yet.
+    int32_t PsStopaColor(int32_t Typ, int32_t NewColor, LongArray& StpD);
+    // Watermark: mixes a mark into byte array BPole inside region Hrgn by table JData. Not built yet.
+    int32_t PsVoda(int32_t Hrgn, const LongArray& JData, ByteArray& BPole);
+    // Watermark BPole onto Obj by table JData (inside Hrgn when given). Not built yet.
+    int32_t PsVodaObj(salon::Surface& Obj, const ByteArray& BPole, const LongArray& JData, int32_t& Hrgn);
+    int32_t PsVodaObj(salon::Surface& Obj, const ByteArray& BPole, const LongArray& JData);
+    // Three-array blend: PoleA from PoleB and PoleC through mask BPole by table JData. Not built yet.
+    int32_t PsZmenaObj(ByteArray& PoleA, const ByteArray& PoleB, const ByteArray& PoleC, const LongArray& JData,
+                       const ByteArray& BPole);
+    // Panel table B from table A. Not built yet.
+    int32_t PsObrPanel(LongArray& A, LongArray& B);
+    // Panel table HsD set up for Typ. Not built yet.
+    int32_t PsObrPanelSet(int32_t Typ, LongArray& HsD);
+    // Interactive frame of four corners turned by Uhel on Obj. Not built yet.
+    int32_t PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift, int32_t& aX1, int32_t& aY1,
+                           int32_t& aX2, int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4,
+                           float& Uhel, int32_t& MsTyp0, int32_t& MsTyp1, int32_t& MsTyp2, int32_t& MsTyp3,
+                           int32_t& MsTyp4, int32_t& MsTyp5, int32_t& MsTyp6);
+    int32_t PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift = 0);
+    // Gradient and pattern drawing by type codes and step Krok onto Obj1. Not built yet.
+    int32_t PsGra(salon::Surface& Obj1, uint8_t Typ1, uint8_t Typ2, uint8_t Typ3, uint8_t Typ4, uint8_t Typ5,
+                  uint8_t Krok, int32_t XmZ = 0, int32_t YmZ = 0, int32_t XmK = 0, int32_t YmK = 0, int32_t XRgn = 0,
+                  int32_t XColor = 0, int32_t NPlus = 0, int32_t NMinus = 0, salon::Surface* Obj2 = nullptr);
+    // A BmX x BmY gradient of weights 0..1 (SPole(x + BmX y)) by Typ and BrSg. Not built yet.
+    int32_t SuGra(uint8_t Typ, int32_t BmX, int32_t BmY, float BrSg, SingleArray& SPole, int32_t XmZ = 0,
+                  int32_t YmZ = 0, int32_t XmK = 0, int32_t YmK = 0);
+    // Not built yet. Clips segment (Lx1, Ly1)-(Lx2, Ly2) to the closed rectangle XLt..XRb x YLt..YRb; the clipped
+    // ends, rounded half to even, in Kx1..Ky2. 1 when some of it is inside, else 0.
+    int32_t SuLinePlocha(int32_t XLt, int32_t YLt, int32_t XRb, int32_t YRb, int32_t Lx1, int32_t Ly1, int32_t Lx2,
+                         int32_t Ly2, int32_t& Kx1, int32_t& Ky1, int32_t& Kx2, int32_t& Ky2);
+    // The same, and Uhla the direction of the segment in degrees (as SUhelLine).
+    int32_t SuLinePlochaC(int32_t XLt, int32_t YLt, int32_t XRb, int32_t YRb, int32_t Lx1, int32_t Ly1,
+                          int32_t Lx2, int32_t Ly2, int32_t& Kx1, int32_t& Ky1, int32_t& Kx2, int32_t& Ky2,
+                          float& Uhla);
     // ==== [painting] end ====
 };
 

@@ -1,0 +1,218 @@
+// The painting family: area transforms, drawing state, brush strokes, the point and colour
+// utilities over pixel arrays, and the mouse-driven painting tools. Each method forwards to its
+// module under the guard.
+#include "library/Pixolf.h"
+
+#include "library/frame/Guard.h"
+#include "library/frame/LibraryState.h"
+
+namespace pixol {
+
+using detail::guard;
+
+int32_t Pixolf::UaBodyScaleSPC(const ByteArray& Pole, const LongArray& Thx, const LongArray& Thy, LongArray& ThF, int32_t HBod)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::UaBodySetSPC(salon::Surface& Obj, const LongArray& Thx, const LongArray& Thy, const LongArray& Thd, const LongArray& ThF, int32_t HBod, int32_t PJas)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::UaBodySetOBR(int32_t HdcO, int32_t BmX, int32_t BmY, const LongArray& Thx, const LongArray& Thy, const LongArray& Thd, const LongArray& ThF, int32_t HBod, int32_t PJas)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::UaObrCernaP(salon::Surface& Obj)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::UaObrCernaT(salon::Surface& Obj)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+Picture Pixolf::UaPicMask(int32_t Hrgn, int32_t BmX, int32_t BmY, uint8_t Typ)
+{
+    return guard<Picture>(nullptr, [&]() -> Picture { return nullptr; });
+}
+
+int32_t Pixolf::SuTransPoleBS(int32_t BmX, int32_t BmY, int32_t NMin, int32_t NMax, const ByteArray& BPole, SingleArray& SPole, float NKor, float NStep)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::SuTransPoleBB(int32_t BmX, int32_t BmY, int32_t NMin, int32_t NMax, const ByteArray& BPole, ByteArray& CPole, int32_t NKor, int32_t NStep)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PaZmenaA(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t& Data1, int32_t& Data2, int32_t& Data3, int32_t& Data4)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PaZmenaA(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PaZmenaG(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, LongArray& KoBR, LongArray& KoBG, LongArray& KoBB, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PaZmenaB(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2, int32_t Data3, int32_t Data4, int32_t Data5)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PaZmenaC(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3, int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2, int32_t Data3, int32_t Data4)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PaZmenaD(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& ByPo, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2, int32_t Data3, int32_t Data4)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PaZmenaE(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3, const ByteArray& ByPo, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3, int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2, int32_t Data3, int32_t Data4)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PaZmenaF(ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3, const ByteArray& ByPo1, const ByteArray& ByPo2, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3, int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::SObrMode(salon::Surface& Obj, int32_t BcColor, int32_t FrColor, int32_t FilColor, int32_t FilStyle, int32_t DwMod, int32_t DwStyle, int32_t DwWidth, int32_t StchMode)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::SluzObrMode(int32_t Cis, int32_t BcColor, int32_t FrColor, int32_t FilColor, int32_t FilStyle, int32_t DwMod, int32_t DwStyle, int32_t DwWidth, int32_t StchMode)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::ObjBrushSet(salon::Surface& Obj, int32_t Typ, int32_t XColor)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::objectBrush(const salon::Surface& Obj) const
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsObjCursor(salon::Surface& Obj, int32_t MsTyp0)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsKapatko(salon::Surface& Obj, float Xa, float Ya, uint8_t Polomer)
+{
+    return guard<int32_t>(-1, [&]() -> int32_t { return -1; });
+}
+
+int32_t Pixolf::PsMalBod(salon::Surface& Obj, int32_t BmX, int32_t BmY, ByteArray& Pole, int32_t Typ, int32_t Sila, float Pruhl, int32_t Barva, int32_t Xz, int32_t Yz, int32_t Xk, int32_t Yk, int32_t& XLe, int32_t& YLe, int32_t& DxS, int32_t& DyS, float Rozptyl)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsRazitko(salon::Surface& Obj1, const salon::Surface& Obj2, int32_t BmX, int32_t BmY, int32_t BmX1, int32_t BmY1, ByteArray& Pole, int32_t Typ, int32_t Sila, float Pruhl, int32_t dX, int32_t dY, int32_t Xz, int32_t Yz, int32_t Xk, int32_t Yk, int32_t& XLe, int32_t& YLe, int32_t& DxS, int32_t& DyS, float Rozptyl)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop, int32_t& FillRgnStat, int32_t& FillRgn, int32_t& MsTyp)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsStopaStat(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button, int16_t Shift, float Mx, float My, const LongArray& StpD)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsStopaDyn(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button, int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, const LongArray& StpD)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsStopaColor(int32_t Typ, int32_t NewColor, LongArray& StpD)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsVoda(int32_t Hrgn, const LongArray& JData, ByteArray& BPole)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsVodaObj(salon::Surface& Obj, const ByteArray& BPole, const LongArray& JData, int32_t& Hrgn)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsVodaObj(salon::Surface& Obj, const ByteArray& BPole, const LongArray& JData)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsZmenaObj(ByteArray& PoleA, const ByteArray& PoleB, const ByteArray& PoleC, const LongArray& JData, const ByteArray& BPole)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsObrPanel(LongArray& A, LongArray& B)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsObrPanelSet(int32_t Typ, LongArray& HsD)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift, int32_t& aX1, int32_t& aY1, int32_t& aX2, int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4, float& Uhel, int32_t& MsTyp0, int32_t& MsTyp1, int32_t& MsTyp2, int32_t& MsTyp3, int32_t& MsTyp4, int32_t& MsTyp5, int32_t& MsTyp6)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::PsGra(salon::Surface& Obj1, uint8_t Typ1, uint8_t Typ2, uint8_t Typ3, uint8_t Typ4, uint8_t Typ5, uint8_t Krok, int32_t XmZ, int32_t YmZ, int32_t XmK, int32_t YmK, int32_t XRgn, int32_t XColor, int32_t NPlus, int32_t NMinus, salon::Surface* Obj2)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::SuGra(uint8_t Typ, int32_t BmX, int32_t BmY, float BrSg, SingleArray& SPole, int32_t XmZ, int32_t YmZ, int32_t XmK, int32_t YmK)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::SuLinePlocha(int32_t XLt, int32_t YLt, int32_t XRb, int32_t YRb, int32_t Lx1, int32_t Ly1, int32_t Lx2, int32_t Ly2, int32_t& Kx1, int32_t& Ky1, int32_t& Kx2, int32_t& Ky2)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+int32_t Pixolf::SuLinePlochaC(int32_t XLt, int32_t YLt, int32_t XRb, int32_t YRb, int32_t Lx1, int32_t Ly1, int32_t Lx2, int32_t Ly2, int32_t& Kx1, int32_t& Ky1, int32_t& Kx2, int32_t& Ky2, float& Uhla)
+{
+    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+}
+
+} // namespace pixol
