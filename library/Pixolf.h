@@ -222,7 +222,7 @@ public:
     // ==== [pixels] end ====
 
     // ==== [painting] Area transforms; drawing state, brushes, cursors ====
-    // Area transforms (not built yet): change pixel arrays (stride x rows, pixel x at bytes 3x = blue, 3x+1, 3x+2)
+    // Area transforms: change pixel arrays (stride x rows, pixel x at bytes 3x = blue, 3x+1, 3x+2)
     // inside the part of region Hrgn on the picture (the whole picture for Hrgn 0). XLe, YLe, XSr,
     // YSr receive the area's box. 1 done; 0 rejected (arrays unchanged); -1 empty area.
     // Single-picture filters 1-16 (grey, contrast, balance, tint, average, ...); types 5 and 14
@@ -384,7 +384,7 @@ public:
     // A BmX x BmY gradient of weights 0..1 (SPole(x + BmX y)) by Typ and BrSg. Not built yet.
     int32_t SuGra(uint8_t Typ, int32_t BmX, int32_t BmY, float BrSg, SingleArray& SPole, int32_t XmZ = 0,
                   int32_t YmZ = 0, int32_t XmK = 0, int32_t YmK = 0);
-    // Not built yet. Clips segment (Lx1, Ly1)-(Lx2, Ly2) to the closed rectangle XLt..XRb x YLt..YRb; the clipped
+    // Clips segment (Lx1, Ly1)-(Lx2, Ly2) to the closed rectangle XLt..XRb x YLt..YRb; the clipped
     // ends, rounded half to even, in Kx1..Ky2. 1 when some of it is inside, else 0.
     int32_t SuLinePlocha(int32_t XLt, int32_t YLt, int32_t XRb, int32_t YRb, int32_t Lx1, int32_t Ly1, int32_t Lx2,
                          int32_t Ly2, int32_t& Kx1, int32_t& Ky1, int32_t& Kx2, int32_t& Ky2);

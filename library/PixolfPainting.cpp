@@ -5,6 +5,8 @@
 
 #include "library/frame/Guard.h"
 #include "library/frame/LibraryState.h"
+#include "library/imaging/AreaTransforms.h"
+#include "library/imaging/LineClip.h"
 
 namespace pixol {
 
@@ -52,42 +54,65 @@ int32_t Pixolf::SuTransPoleBB(int32_t BmX, int32_t BmY, int32_t NMin, int32_t NM
 
 int32_t Pixolf::PaZmenaA(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t& Data1, int32_t& Data2, int32_t& Data3, int32_t& Data4)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return area::filterA(Typ, Pole, PrX, PrY, {XLe, YLe, XSr, YSr}, Hrgn, {Data1, Data2, Data3, Data4},
+                             state().random);
+    });
 }
 
 int32_t Pixolf::PaZmenaA(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    int32_t d1 = 0, d2 = 0, d3 = 0, d4 = 0;
+    return PaZmenaA(Typ, Pole, PrX, PrY, XLe, YLe, XSr, YSr, Hrgn, d1, d2, d3, d4);
 }
 
 int32_t Pixolf::PaZmenaG(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, LongArray& KoBR, LongArray& KoBG, LongArray& KoBB, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return area::filterG(Typ, Pole, PrX, PrY, KoBR, KoBG, KoBB, {XLe, YLe, XSr, YSr}, Hrgn, Data1,
+                             state().settings.colourDepth);
+    });
 }
 
 int32_t Pixolf::PaZmenaB(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2, int32_t Data3, int32_t Data4, int32_t Data5)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        const area::BlendInput in{Pole1, PrX1, PrY1, Pole2, PrX2, PrY2, nullptr, 0, 0, nullptr, nullptr, OfX, OfY};
+        return area::blendB(Typ, in, {XLe, YLe, XSr, YSr}, Hrgn, Data1, Data2, Data3, Data4, Data5,
+                            state().random);
+    });
 }
 
 int32_t Pixolf::PaZmenaC(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3, int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2, int32_t Data3, int32_t Data4)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        const area::BlendInput in{Pole1, PrX1, PrY1, Pole2, PrX2, PrY2, &Pole3, PrX3, PrY3, nullptr, nullptr, OfX, OfY};
+        return area::blendC(Typ, in, {XLe, YLe, XSr, YSr}, Hrgn, Data1, Data2, Data3);
+    });
 }
 
 int32_t Pixolf::PaZmenaD(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& ByPo, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2, int32_t Data3, int32_t Data4)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        const area::BlendInput in{Pole1, PrX1, PrY1, Pole2, PrX2, PrY2, nullptr, 0, 0, &ByPo, nullptr, OfX, OfY};
+        return area::blendD(Typ, in, {XLe, YLe, XSr, YSr}, Hrgn, Data1, Data2, Data3);
+    });
 }
 
 int32_t Pixolf::PaZmenaE(int32_t Typ, ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3, const ByteArray& ByPo, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3, int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2, int32_t Data3, int32_t Data4)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        const area::BlendInput in{Pole1, PrX1, PrY1, Pole2, PrX2, PrY2, &Pole3, PrX3, PrY3, &ByPo, nullptr, OfX, OfY};
+        return area::blendE(Typ, in, {XLe, YLe, XSr, YSr}, Hrgn, Data1, Data2, Data3);
+    });
 }
 
 int32_t Pixolf::PaZmenaF(ByteArray& Pole1, const ByteArray& Pole2, const ByteArray& Pole3, const ByteArray& ByPo1, const ByteArray& ByPo2, int32_t PrX1, int32_t PrY1, int32_t PrX2, int32_t PrY2, int32_t PrX3, int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t Data1, int32_t Data2)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        const area::BlendInput in{Pole1, PrX1, PrY1, Pole2, PrX2, PrY2, &Pole3, PrX3, PrY3, &ByPo1, &ByPo2, OfX, OfY};
+        return area::blendF(in, {XLe, YLe, XSr, YSr}, Hrgn, Data1, Data2);
+    });
 }
 
 int32_t Pixolf::SObrMode(salon::Surface& Obj, int32_t BcColor, int32_t FrColor, int32_t FilColor, int32_t FilStyle, int32_t DwMod, int32_t DwStyle, int32_t DwWidth, int32_t StchMode)
@@ -207,12 +232,23 @@ int32_t Pixolf::SuGra(uint8_t Typ, int32_t BmX, int32_t BmY, float BrSg, SingleA
 
 int32_t Pixolf::SuLinePlocha(int32_t XLt, int32_t YLt, int32_t XRb, int32_t YRb, int32_t Lx1, int32_t Ly1, int32_t Lx2, int32_t Ly2, int32_t& Kx1, int32_t& Ky1, int32_t& Kx2, int32_t& Ky2)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        imaging::ClippedLine c;
+        if (!imaging::clipLineToRect(XLt, YLt, XRb, YRb, Lx1, Ly1, Lx2, Ly2, c)) return 0;
+        Kx1 = c.x1, Ky1 = c.y1, Kx2 = c.x2, Ky2 = c.y2;
+        return 1;
+    });
 }
 
 int32_t Pixolf::SuLinePlochaC(int32_t XLt, int32_t YLt, int32_t XRb, int32_t YRb, int32_t Lx1, int32_t Ly1, int32_t Lx2, int32_t Ly2, int32_t& Kx1, int32_t& Ky1, int32_t& Kx2, int32_t& Ky2, float& Uhla)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        imaging::ClippedLine c;
+        if (!imaging::clipLineToRect(XLt, YLt, XRb, YRb, Lx1, Ly1, Lx2, Ly2, c)) return 0;
+        Kx1 = c.x1, Ky1 = c.y1, Kx2 = c.x2, Ky2 = c.y2;
+        Uhla = imaging::lineDirection(c.x1, c.y1, c.x2, c.y2) * 180.0f / 3.141592654f;
+        return 1;
+    });
 }
 
 } // namespace pixol
