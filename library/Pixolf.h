@@ -176,6 +176,30 @@ public:
                            int32_t CMax, int32_t XMax, int32_t YMax, int32_t ObTyp);
 
     // ==== [pixels] Pixel arrays ====
+    // Obj's picture into Pole (byte column 0..stride-1, row 0..H-1, blue-green-red); Typ 0 plain,
+    // 1 keep the drawn image first, 2 reduce to 15/16-bit colours on such a display, 3 both.
+    int32_t CreateObrPole(salon::Surface& Obj, int32_t& BmX, int32_t& BmY, ByteArray& Pole, int32_t Typ = 0);
+    // As CreateObrPole, the colour reduction only inside region Hrgn (none: no pixel reduced).
+    int32_t CreateObrPoleRgn(salon::Surface& Obj, int32_t& BmX, int32_t& BmY, ByteArray& Pole, int32_t Typ = 0,
+                             int32_t Hrgn = 0);
+    // Writes a BmX x BmY pixel array into Obj, resizing Obj first when its size differs.
+    int32_t ObnovObrPole(salon::Surface& Obj, int32_t BmX, int32_t BmY, const ByteArray& Pole, int32_t Typ = 0);
+    // PoleB := a copy of PoleA with PoleA's bounds (1 to 3 dimensions).
+    int32_t PsPoleCopy(const ByteArray& PoleA, ByteArray& PoleB);
+    // Elements (0..BmX-1, 0..BmY-1) of PSrc into the existing PDst; 0 when either lacks them.
+    int32_t PsPoleBod(ByteArray& PDst, const ByteArray& PSrc, int32_t BmX, int32_t BmY);
+    // A picture file held in Bafr (its bytes) becomes Obj's persistent picture; Obj takes its size.
+    int32_t SuMemTmpObr(salon::Surface& Obj, const std::string& Bafr);
+    // A picture file into a pixel array (with the 15/16-bit reduction).
+    int32_t UaPoleLoad(const std::string& Name, int32_t& BmX, int32_t& BmY, ByteArray& Pole);
+    // A picture file's bytes into a pixel array, decoded in memory.
+    int32_t UaMemTmpPole(const std::string& Bafr, int32_t& BmX, int32_t& BmY, ByteArray& Pole);
+    // The BmX x BmY window at (dX, dY) of device context HdcF (PrxC x PrYC) into a pixel array.
+    int32_t UaLoadPoleScreen(int32_t HdcF, int32_t PrxC, int32_t PrYC, int32_t dX, int32_t dY, int32_t BmX,
+                             int32_t BmY, ByteArray& Pole);
+    // The same window into Obj, sized BmX x BmY.
+    int32_t UaLoadObrScreen(int32_t HdcF, int32_t PrxC, int32_t PrYC, salon::Surface& Obj, int32_t dX, int32_t dY,
+                            int32_t BmX, int32_t BmY);
     // ==== [pixels] end ====
 
     // ==== [painting] Point and colour utilities over pixel arrays ====
