@@ -203,7 +203,7 @@ public:
     // ==== [pixels] end ====
 
     // ==== [painting] Point and colour utilities over pixel arrays ====
-    // Point colour lists (Thx(i), Thy(i), i = 1..HBod) read from and blended into pictures (not built yet).
+    // Point colour lists (Thx(i), Thy(i), i = 1..HBod) read from and blended into pictures.
     // ThF(i) := the packed colour of pixel (Thx(i), Thy(i)) of the pixel array Pole; 0 for a point
     // off the array or a point list shorter than HBod.
     int32_t UaBodyScaleSPC(const ByteArray& Pole, const LongArray& Thx, const LongArray& Thy, LongArray& ThF,

@@ -7,6 +7,7 @@
 #include "library/frame/LibraryState.h"
 #include "library/imaging/AreaTransforms.h"
 #include "library/imaging/LineClip.h"
+#include "library/imaging/PointColours.h"
 
 namespace pixol {
 
@@ -14,42 +15,58 @@ using detail::guard;
 
 int32_t Pixolf::UaBodyScaleSPC(const ByteArray& Pole, const LongArray& Thx, const LongArray& Thy, LongArray& ThF, int32_t HBod)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return imaging::pointColours(Pole, Thx, Thy, ThF, HBod); });
 }
 
 int32_t Pixolf::UaBodySetSPC(salon::Surface& Obj, const LongArray& Thx, const LongArray& Thy, const LongArray& Thd, const LongArray& ThF, int32_t HBod, int32_t PJas)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return imaging::blendPoints(Obj, Thx, Thy, Thd, ThF, HBod, PJas); });
 }
 
 int32_t Pixolf::UaBodySetOBR(int32_t HdcO, int32_t BmX, int32_t BmY, const LongArray& Thx, const LongArray& Thy, const LongArray& Thd, const LongArray& ThF, int32_t HBod, int32_t PJas)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        salon::Surface* target = state().deviceContexts.find(HdcO);
+        if (!target || BmX < 1 || BmY < 1) return 0;
+        salon::Surface& work = state().work[2];
+        struct Shrink {
+            ~Shrink() { state().shrinkWork(2); }
+        } shrink;
+        if (!work.setSize(BmX, BmY)) return 0;
+        salon::bitBlt(work, 0, 0, BmX, BmY, *target, 0, 0, salon::RasterOp::SrcCopy);
+        if (!imaging::blendPoints(work, Thx, Thy, Thd, ThF, HBod, PJas)) return 0;
+        salon::bitBlt(*target, 0, 0, BmX, BmY, work, 0, 0, salon::RasterOp::SrcCopy);
+        return 1;
+    });
 }
 
 int32_t Pixolf::UaObrCernaP(salon::Surface& Obj)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return imaging::liftBlacks(Obj); });
 }
 
 int32_t Pixolf::UaObrCernaT(salon::Surface& Obj)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return imaging::hasNearBlack(Obj); });
 }
 
 Picture Pixolf::UaPicMask(int32_t Hrgn, int32_t BmX, int32_t BmY, uint8_t Typ)
 {
-    return guard<Picture>(nullptr, [&]() -> Picture { return nullptr; });
+    return guard<Picture>(nullptr, [&]() -> Picture { return imaging::regionMask(Hrgn, BmX, BmY, Typ != 0); });
 }
 
 int32_t Pixolf::SuTransPoleBS(int32_t BmX, int32_t BmY, int32_t NMin, int32_t NMax, const ByteArray& BPole, SingleArray& SPole, float NKor, float NStep)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return imaging::bytesToWeights(BmX, BmY, NMin, NMax, BPole, SPole, NKor, NStep);
+    });
 }
 
 int32_t Pixolf::SuTransPoleBB(int32_t BmX, int32_t BmY, int32_t NMin, int32_t NMax, const ByteArray& BPole, ByteArray& CPole, int32_t NKor, int32_t NStep)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return imaging::bytesToBytes(BmX, BmY, NMin, NMax, BPole, CPole, NKor, NStep);
+    });
 }
 
 int32_t Pixolf::PaZmenaA(int32_t Typ, ByteArray& Pole, int32_t PrX, int32_t PrY, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr, int32_t Hrgn, int32_t& Data1, int32_t& Data2, int32_t& Data3, int32_t& Data4)
