@@ -394,13 +394,13 @@ public:
     int32_t SuHexDeg(const std::string& HexTx);
 
     // ==== [painting] Brush strokes ====
-    // Not built yet. One segment (Xz, Yz)-(Xk, Yk) of a brush stroke of width Sila, opacity Pruhl, colour Barva,
+    // One segment (Xz, Yz)-(Xk, Yk) of a brush stroke of width Sila, opacity Pruhl, colour Barva,
     // kind Typ 1-15; the coverage array Pole (BmX x BmY, kept by the caller per stroke) stops joints
     // being painted twice. XLe, YLe, DxS, DyS receive the changed rectangle. 1 / 0.
     int32_t PsMalBod(salon::Surface& Obj, int32_t BmX, int32_t BmY, ByteArray& Pole, int32_t Typ, int32_t Sila,
                      float Pruhl, int32_t Barva, int32_t Xz, int32_t Yz, int32_t Xk, int32_t Yk, int32_t& XLe,
                      int32_t& YLe, int32_t& DxS, int32_t& DyS, float Rozptyl = 0.5f);
-    // Not built yet. Clone stamp: the same stroke painting Obj1 from Obj2 displaced by (dX, dY), kinds 1-18.
+    // Clone stamp: the same stroke painting Obj1 from Obj2 displaced by (dX, dY), kinds 1-18.
     // Pixels whose source falls outside Obj2 are not painted. 1 / 0.
     int32_t PsRazitko(salon::Surface& Obj1, const salon::Surface& Obj2, int32_t BmX, int32_t BmY, int32_t BmX1,
                       int32_t BmY1, ByteArray& Pole, int32_t Typ, int32_t Sila, float Pruhl, int32_t dX, int32_t dY,

@@ -6,6 +6,7 @@
 #include "library/frame/Guard.h"
 #include "library/frame/LibraryState.h"
 #include "library/imaging/AreaTransforms.h"
+#include "library/imaging/BrushStrokes.h"
 #include "library/imaging/LineClip.h"
 #include "library/imaging/PointColours.h"
 
@@ -164,12 +165,18 @@ int32_t Pixolf::PsKapatko(salon::Surface& Obj, float Xa, float Ya, uint8_t Polom
 
 int32_t Pixolf::PsMalBod(salon::Surface& Obj, int32_t BmX, int32_t BmY, ByteArray& Pole, int32_t Typ, int32_t Sila, float Pruhl, int32_t Barva, int32_t Xz, int32_t Yz, int32_t Xk, int32_t Yk, int32_t& XLe, int32_t& YLe, int32_t& DxS, int32_t& DyS, float Rozptyl)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return strokes::malBod(Obj, BmX, BmY, Pole, Typ, Sila, Pruhl, Barva, Xz, Yz, Xk, Yk, {XLe, YLe, DxS, DyS},
+                               Rozptyl, state().random);
+    });
 }
 
 int32_t Pixolf::PsRazitko(salon::Surface& Obj1, const salon::Surface& Obj2, int32_t BmX, int32_t BmY, int32_t BmX1, int32_t BmY1, ByteArray& Pole, int32_t Typ, int32_t Sila, float Pruhl, int32_t dX, int32_t dY, int32_t Xz, int32_t Yz, int32_t Xk, int32_t Yk, int32_t& XLe, int32_t& YLe, int32_t& DxS, int32_t& DyS, float Rozptyl)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return strokes::razitko(Obj1, Obj2, BmX, BmY, BmX1, BmY1, Pole, Typ, Sila, Pruhl, dX, dY, Xz, Yz, Xk, Yk,
+                                {XLe, YLe, DxS, DyS}, Rozptyl, state().random);
+    });
 }
 
 int32_t Pixolf::PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop, int32_t& FillRgnStat, int32_t& FillRgn, int32_t& MsTyp)
