@@ -357,7 +357,7 @@ public:
                      int32_t PrY3, int32_t OfX, int32_t OfY, int32_t& XLe, int32_t& YLe, int32_t& XSr,
                      int32_t& YSr, int32_t Hrgn = 0, int32_t Data1 = 0, int32_t Data2 = 0);
 
-    // Drawing state (not built yet): each setting in its range is applied (-1 = no change); always 1.
+    // Drawing state: each setting in its range is applied (-1 = no change); always 1.
     int32_t SObrMode(salon::Surface& Obj, int32_t BcColor = -1, int32_t FrColor = -1, int32_t FilColor = -1,
                      int32_t FilStyle = -1, int32_t DwMod = -1, int32_t DwStyle = -1, int32_t DwWidth = -1,
                      int32_t StchMode = -1);
@@ -365,14 +365,14 @@ public:
     int32_t SluzObrMode(int32_t Cis, int32_t BcColor = -1, int32_t FrColor = -1, int32_t FilColor = -1,
                         int32_t FilStyle = -1, int32_t DwMod = -1, int32_t DwStyle = -1, int32_t DwWidth = -1,
                         int32_t StchMode = -1);
-    // Not built yet. Selects brush Typ (0 null, 1-5 stock, 6-10 patterns, 11 random solid, 12 solid XColor) into
+    // Selects brush Typ (0 null, 1-5 stock, 6-10 patterns, 11 random solid, 12 solid XColor) into
     // Obj; a replaced brush the library made for an earlier call is released. 0 for other Typ.
     int32_t ObjBrushSet(salon::Surface& Obj, int32_t Typ, int32_t XColor = 0);
     // The brush selected into Obj by ObjBrushSet (a handle of the brush table), 0 when none.
     int32_t objectBrush(const salon::Surface& Obj) const;
-    // Not built yet. Pointer of Obj: 0-15 standard pointers, 20-80 the library's cursor MsTyp0 - 10; 0 otherwise.
+    // Pointer of Obj: 0-15 standard pointers, 20-80 the library's cursor MsTyp0 - 10; 0 otherwise.
     int32_t PsObjCursor(salon::Surface& Obj, int32_t MsTyp0);
-    // Not built yet. Average colour of the (2 Polomer - 1)-square around (Xa, Ya) inside Obj; -1 when refused.
+    // Average colour of the (2 Polomer - 1)-square around (Xa, Ya) inside Obj; -1 when refused.
     int32_t PsKapatko(salon::Surface& Obj, float Xa, float Ya, uint8_t Polomer);
     // ==== [painting] end ====
 

@@ -7,6 +7,7 @@
 #include "library/frame/LibraryState.h"
 #include "library/imaging/AreaTransforms.h"
 #include "library/imaging/BrushStrokes.h"
+#include "library/imaging/DrawingState.h"
 #include "library/imaging/LineClip.h"
 #include "library/imaging/PointColours.h"
 
@@ -135,32 +136,40 @@ int32_t Pixolf::PaZmenaF(ByteArray& Pole1, const ByteArray& Pole2, const ByteArr
 
 int32_t Pixolf::SObrMode(salon::Surface& Obj, int32_t BcColor, int32_t FrColor, int32_t FilColor, int32_t FilStyle, int32_t DwMod, int32_t DwStyle, int32_t DwWidth, int32_t StchMode)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        drawing::apply(Obj, {BcColor, FrColor, FilColor, FilStyle, DwMod, DwStyle, DwWidth, StchMode});
+        return 1;
+    });
 }
 
 int32_t Pixolf::SluzObrMode(int32_t Cis, int32_t BcColor, int32_t FrColor, int32_t FilColor, int32_t FilStyle, int32_t DwMod, int32_t DwStyle, int32_t DwWidth, int32_t StchMode)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        if (Cis < 0 || Cis > 2) return 0;
+        drawing::apply(state().work[size_t(Cis)],
+                       {BcColor, FrColor, FilColor, FilStyle, DwMod, DwStyle, DwWidth, StchMode});
+        return 1;
+    });
 }
 
 int32_t Pixolf::ObjBrushSet(salon::Surface& Obj, int32_t Typ, int32_t XColor)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return drawing::selectBrush(Obj, Typ, XColor); });
 }
 
 int32_t Pixolf::objectBrush(const salon::Surface& Obj) const
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return drawing::selectedBrush(Obj); });
 }
 
 int32_t Pixolf::PsObjCursor(salon::Surface& Obj, int32_t MsTyp0)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return drawing::setPointer(Obj, MsTyp0); });
 }
 
 int32_t Pixolf::PsKapatko(salon::Surface& Obj, float Xa, float Ya, uint8_t Polomer)
 {
-    return guard<int32_t>(-1, [&]() -> int32_t { return -1; });
+    return guard<int32_t>(-1, [&]() -> int32_t { return drawing::dropper(Obj, Xa, Ya, Polomer); });
 }
 
 int32_t Pixolf::PsMalBod(salon::Surface& Obj, int32_t BmX, int32_t BmY, ByteArray& Pole, int32_t Typ, int32_t Sila, float Pruhl, int32_t Barva, int32_t Xz, int32_t Yz, int32_t Xk, int32_t Yk, int32_t& XLe, int32_t& YLe, int32_t& DxS, int32_t& DyS, float Rozptyl)

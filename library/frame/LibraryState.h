@@ -13,6 +13,7 @@
 #include "platform/Ui.h"
 
 #include <array>
+#include <map>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -65,6 +66,16 @@ struct LibraryState {
     SurfaceTable deviceContexts;
     std::mt19937 random{5489u};            // seedable, so painting with random colours can be tested
     salon::Ui* ui = nullptr;               // dialogs and questions; none: dialogs cancel, questions say no
+    // Drawing state that the picture controls kept and Surface has no field for: the brush selected
+    // into each object (ObjBrushSet) and its mouse pointer (PsObjCursor), by object address. An
+    // object should be forgotten (objectDrawing.erase) when it is destroyed.
+    struct ObjectDrawing {
+        int32_t brush = 0;          // brush table handle, 0 none
+        bool libraryMadeBrush = false;  // made by ObjBrushSet (11, 12): released when replaced
+        int32_t pointer = 0;        // 0-15 standard pointers, 99 custom
+        int32_t cursor = 0;         // the library cursor resource of the custom pointer
+    };
+    std::map<const salon::Surface*, ObjectDrawing> objectDrawing;
 
     // Back to 5 x 5 pixels, as after every use of a work surface.
     void shrinkWork(int index);
