@@ -374,6 +374,9 @@ public:
     int32_t objectBrush(const salon::Surface& Obj) const;
     // Pointer of Obj: 0-15 standard pointers, 20-80 the library's cursor MsTyp0 - 10; 0 otherwise.
     int32_t PsObjCursor(salon::Surface& Obj, int32_t MsTyp0);
+    // The pointer of Obj (0-15, 99 custom; 0 when never set) and its library cursor (0 when none),
+    // for the view that shows the object.
+    int32_t objectPointer(const salon::Surface& Obj, int32_t& cursor) const;
     // Average colour of the (2 Polomer - 1)-square around (Xa, Ya) inside Obj; -1 when refused.
     int32_t PsKapatko(salon::Surface& Obj, float Xa, float Ya, uint8_t Polomer);
     // ==== [painting] end ====

@@ -167,6 +167,16 @@ int32_t Pixolf::PsObjCursor(salon::Surface& Obj, int32_t MsTyp0)
     return guard<int32_t>(0, [&]() -> int32_t { return drawing::setPointer(Obj, MsTyp0); });
 }
 
+int32_t Pixolf::objectPointer(const salon::Surface& Obj, int32_t& cursor) const
+{
+    return guard<int32_t>(0, [&]() -> int32_t {
+        const auto& m = state().objectDrawing;
+        const auto it = m.find(&Obj);
+        cursor = it == m.end() ? 0 : it->second.cursor;
+        return it == m.end() ? 0 : it->second.pointer;
+    });
+}
+
 int32_t Pixolf::PsKapatko(salon::Surface& Obj, float Xa, float Ya, uint8_t Polomer)
 {
     return guard<int32_t>(-1, [&]() -> int32_t { return drawing::dropper(Obj, Xa, Ya, Polomer); });
