@@ -445,7 +445,7 @@ public:
     // ==== [painting] Mouse-driven painting, traces, watermarks, panels, gradients, line clips ====
     // Mouse-driven painting tool (MouseStat 1 down, 2 move, 3 up): Typ 1 freehand, 2 line,
     // 3 rectangle, 4 ellipse, 5 polygon, 6 fill; points collected in AXY (x, y pairs from 1),
-    // Pocet of them. Not built yet.
+    // Pocet of them; FillRgn the filled area when FillRgnStat asks. 1 taken, 2 finished, 0 refused.
     int32_t PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx,
                     float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop, int32_t& FillRgnStat, int32_t& FillRgn,
                     int32_t& MsTyp);

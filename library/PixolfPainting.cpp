@@ -8,6 +8,7 @@
 #include "library/imaging/AreaTransforms.h"
 #include "library/imaging/BrushStrokes.h"
 #include "library/imaging/DrawingState.h"
+#include "library/imaging/PaintTool.h"
 #include "library/imaging/LineClip.h"
 #include "library/imaging/PointColours.h"
 
@@ -200,12 +201,16 @@ int32_t Pixolf::PsRazitko(salon::Surface& Obj1, const salon::Surface& Obj2, int3
 
 int32_t Pixolf::PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop, int32_t& FillRgnStat, int32_t& FillRgn, int32_t& MsTyp)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return painttool::maluj(Obj, {MouseStat, Typ, Button, Shift, Mx, My, SiStop}, AXY, Pocet,
+                                {&FillRgnStat, &FillRgn}, MsTyp);
+    });
 }
 
 int32_t Pixolf::PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    int32_t stat = 0, region = 0, pointer = 0;
+    return PsMaluj(Obj, MouseStat, Typ, Button, Shift, Mx, My, AXY, Pocet, SiStop, stat, region, pointer);
 }
 
 int32_t Pixolf::PsStopaStat(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button, int16_t Shift, float Mx, float My, const LongArray& StpD)
