@@ -478,11 +478,13 @@ public:
                            float& Uhel, int32_t& MsTyp0, int32_t& MsTyp1, int32_t& MsTyp2, int32_t& MsTyp3,
                            int32_t& MsTyp4, int32_t& MsTyp5, int32_t& MsTyp6);
     int32_t PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift = 0);
-    // Gradient and pattern drawing by type codes and step Krok onto Obj1. Not built yet.
+    // Gradient onto Obj1: Typ1 shape, Typ2 colours (pen, XColor, back colour, fade, cross-fade to
+    // Obj2), Typ3 repeat, Typ4 easing, Typ5 swap; Krok bands; inside XRgn; NMinus / NPlus solid ends.
     int32_t PsGra(salon::Surface& Obj1, uint8_t Typ1, uint8_t Typ2, uint8_t Typ3, uint8_t Typ4, uint8_t Typ5,
                   uint8_t Krok, int32_t XmZ = 0, int32_t YmZ = 0, int32_t XmK = 0, int32_t YmK = 0, int32_t XRgn = 0,
                   int32_t XColor = 0, int32_t NPlus = 0, int32_t NMinus = 0, salon::Surface* Obj2 = nullptr);
-    // A BmX x BmY gradient of weights 0..1 (SPole(x + BmX y)) by Typ and BrSg. Not built yet.
+    // A BmX x BmY gradient of weights 0..1 (SPole(x + BmX y)): Typ 1 linear, 2 radial, 3 diamond,
+    // 4 square, 5 conical, 6 reflected, from (XmZ, YmZ) to (XmK, YmK); weight^BrSg.
     int32_t SuGra(uint8_t Typ, int32_t BmX, int32_t BmY, float BrSg, SingleArray& SPole, int32_t XmZ = 0,
                   int32_t YmZ = 0, int32_t XmK = 0, int32_t YmK = 0);
     // Clips segment (Lx1, Ly1)-(Lx2, Ly2) to the closed rectangle XLt..XRb x YLt..YRb; the clipped

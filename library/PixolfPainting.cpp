@@ -8,6 +8,7 @@
 #include "library/imaging/AreaTransforms.h"
 #include "library/imaging/BrushStrokes.h"
 #include "library/imaging/DrawingState.h"
+#include "library/imaging/Gradients.h"
 #include "library/imaging/PaintTool.h"
 #include "library/imaging/LineClip.h"
 #include "library/imaging/PointColours.h"
@@ -270,12 +271,18 @@ int32_t Pixolf::PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift)
 
 int32_t Pixolf::PsGra(salon::Surface& Obj1, uint8_t Typ1, uint8_t Typ2, uint8_t Typ3, uint8_t Typ4, uint8_t Typ5, uint8_t Krok, int32_t XmZ, int32_t YmZ, int32_t XmK, int32_t YmK, int32_t XRgn, int32_t XColor, int32_t NPlus, int32_t NMinus, salon::Surface* Obj2)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return gradients::paint(Obj1, {Typ1, Typ2, Typ3, Typ4, Typ5, Krok, XmZ, YmZ, XmK, YmK, XRgn, XColor, NPlus,
+                                       NMinus},
+                                Obj2);
+    });
 }
 
 int32_t Pixolf::SuGra(uint8_t Typ, int32_t BmX, int32_t BmY, float BrSg, SingleArray& SPole, int32_t XmZ, int32_t YmZ, int32_t XmK, int32_t YmK)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return gradients::weights(Typ, BmX, BmY, BrSg, SPole, XmZ, YmZ, XmK, YmK);
+    });
 }
 
 int32_t Pixolf::SuLinePlocha(int32_t XLt, int32_t YLt, int32_t XRb, int32_t YRb, int32_t Lx1, int32_t Ly1, int32_t Lx2, int32_t Ly2, int32_t& Kx1, int32_t& Ky1, int32_t& Kx2, int32_t& Ky2)
