@@ -451,14 +451,16 @@ public:
                     int32_t& MsTyp);
     int32_t PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int16_t Button, int16_t Shift, float Mx,
                     float My, LongArray& AXY, int32_t& Pocet, int32_t SiStop = 0);
-    // Trace painting: under the mouse, ObjSrc's pixels copied to ObjDst through colour table StpD.
-    // Not built yet.
+    // Trace painting: a disc of ObjSrc painted into ObjDst under the mouse through colour table
+    // StpD (0..255 colours by the source's grey or -1 the source pixel; 256 radius, 257 opacity %,
+    // 258 hard edge). 1 painted, 0 nothing painted.
     int32_t PsStopaStat(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button,
                         int16_t Shift, float Mx, float My, const LongArray& StpD);
-    // The same along the collected path AXY. Not built yet.
+    // The same as a band along the dragged path; points collected in AXY (x, y from 1), Pocet.
     int32_t PsStopaDyn(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button,
                        int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, const LongArray& StpD);
-    // Sets up the trace colour table StpD (Typ) with NewColor. Not built yet.
+    // Sets up trace table StpD: Typ 0 defaults (the source), 1 black -> NewColor, 2 NewColor ->
+    // white, 3 solid, 4 black -> NewColor -> white; 5 radius, 6 opacity %, 7 hard edge = NewColor.
     int32_t PsStopaColor(int32_t Typ, int32_t NewColor, LongArray& StpD);
     // Watermark: mixes a mark into byte array BPole inside region Hrgn by table JData. Not built yet.
     int32_t PsVoda(int32_t Hrgn, const LongArray& JData, ByteArray& BPole);

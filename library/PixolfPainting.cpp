@@ -12,6 +12,7 @@
 #include "library/imaging/PaintTool.h"
 #include "library/imaging/LineClip.h"
 #include "library/imaging/PointColours.h"
+#include "library/imaging/Traces.h"
 
 namespace pixol {
 
@@ -216,17 +217,21 @@ int32_t Pixolf::PsMaluj(salon::Surface& Obj, int32_t MouseStat, uint8_t Typ, int
 
 int32_t Pixolf::PsStopaStat(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button, int16_t Shift, float Mx, float My, const LongArray& StpD)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return traces::paintStatic(ObjDst, ObjSrc, {MouseStat, Button, Shift, Mx, My}, StpD);
+    });
 }
 
 int32_t Pixolf::PsStopaDyn(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t MouseStat, int16_t Button, int16_t Shift, float Mx, float My, LongArray& AXY, int32_t& Pocet, const LongArray& StpD)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        return traces::paintDynamic(ObjDst, ObjSrc, {MouseStat, Button, Shift, Mx, My}, AXY, Pocet, StpD);
+    });
 }
 
 int32_t Pixolf::PsStopaColor(int32_t Typ, int32_t NewColor, LongArray& StpD)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return traces::setColours(Typ, NewColor, StpD); });
 }
 
 int32_t Pixolf::PsVoda(int32_t Hrgn, const LongArray& JData, ByteArray& BPole)
