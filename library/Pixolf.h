@@ -462,12 +462,15 @@ public:
     // Sets up trace table StpD: Typ 0 defaults (the source), 1 black -> NewColor, 2 NewColor ->
     // white, 3 solid, 4 black -> NewColor -> white; 5 radius, 6 opacity %, 7 hard edge = NewColor.
     int32_t PsStopaColor(int32_t Typ, int32_t NewColor, LongArray& StpD);
-    // Watermark: mixes a mark into byte array BPole inside region Hrgn by table JData. Not built yet.
+    // Watermark of region Hrgn into pixel array BPole; JData: width, height, strength %, kind
+    // (0 lighten, 1 darken, 2 tint), colour. 1, 0 refused, -1 region off the picture.
     int32_t PsVoda(int32_t Hrgn, const LongArray& JData, ByteArray& BPole);
-    // Watermark BPole onto Obj by table JData (inside Hrgn when given). Not built yet.
+    // Byte mask BPole laid on Obj at (JData(0), JData(1)): strength JData(2) %, kind JData(3) as
+    // PsVoda, colour JData(4); inside region Hrgn when given.
     int32_t PsVodaObj(salon::Surface& Obj, const ByteArray& BPole, const LongArray& JData, int32_t& Hrgn);
     int32_t PsVodaObj(salon::Surface& Obj, const ByteArray& BPole, const LongArray& JData);
-    // Three-array blend: PoleA from PoleB and PoleC through mask BPole by table JData. Not built yet.
+    // PoleA moves by JData(2) % towards PoleB mixed with PoleC through mask BPole (all
+    // JData(0) x JData(1)).
     int32_t PsZmenaObj(ByteArray& PoleA, const ByteArray& PoleB, const ByteArray& PoleC, const LongArray& JData,
                        const ByteArray& BPole);
     // Panel table B from table A. Not built yet.

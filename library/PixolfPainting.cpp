@@ -13,6 +13,7 @@
 #include "library/imaging/LineClip.h"
 #include "library/imaging/PointColours.h"
 #include "library/imaging/Traces.h"
+#include "library/imaging/Watermarks.h"
 
 namespace pixol {
 
@@ -236,22 +237,23 @@ int32_t Pixolf::PsStopaColor(int32_t Typ, int32_t NewColor, LongArray& StpD)
 
 int32_t Pixolf::PsVoda(int32_t Hrgn, const LongArray& JData, ByteArray& BPole)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return watermarks::markRegion(Hrgn, JData, BPole); });
 }
 
 int32_t Pixolf::PsVodaObj(salon::Surface& Obj, const ByteArray& BPole, const LongArray& JData, int32_t& Hrgn)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return watermarks::markObject(Obj, BPole, JData, Hrgn); });
 }
 
 int32_t Pixolf::PsVodaObj(salon::Surface& Obj, const ByteArray& BPole, const LongArray& JData)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    int32_t none = 0;
+    return PsVodaObj(Obj, BPole, JData, none);
 }
 
 int32_t Pixolf::PsZmenaObj(ByteArray& PoleA, const ByteArray& PoleB, const ByteArray& PoleC, const LongArray& JData, const ByteArray& BPole)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return watermarks::blendThree(PoleA, PoleB, PoleC, JData, BPole); });
 }
 
 int32_t Pixolf::PsObrPanel(LongArray& A, LongArray& B)
