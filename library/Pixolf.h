@@ -473,9 +473,11 @@ public:
     // JData(0) x JData(1)).
     int32_t PsZmenaObj(ByteArray& PoleA, const ByteArray& PoleB, const ByteArray& PoleC, const LongArray& JData,
                        const ByteArray& BPole);
-    // Panel table B from table A. Not built yet.
-    int32_t PsObrPanel(LongArray& A, LongArray& B);
-    // Panel table HsD set up for Typ. Not built yet.
+    // Lays pictures out in rows: A = panel width, gap, then (width, height) pairs; B(0) the panel
+    // height, B(4i-3..4i) picture i's left, top, width, height. The number of rows; 0 malformed.
+    int32_t PsObrPanel(const LongArray& A, LongArray& B);
+    // Prepares a size table for PsObrPanel: Typ 1 tallest first, 2 reversed, 3 / 4 scaled to the
+    // smallest / largest height. The number of pictures; 0 malformed.
     int32_t PsObrPanelSet(int32_t Typ, LongArray& HsD);
     // Interactive frame of four corners turned by Uhel on Obj. Not built yet.
     int32_t PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift, int32_t& aX1, int32_t& aY1,

@@ -10,6 +10,7 @@
 #include "library/imaging/DrawingState.h"
 #include "library/imaging/Gradients.h"
 #include "library/imaging/PaintTool.h"
+#include "library/imaging/Panels.h"
 #include "library/imaging/LineClip.h"
 #include "library/imaging/PointColours.h"
 #include "library/imaging/Traces.h"
@@ -256,14 +257,14 @@ int32_t Pixolf::PsZmenaObj(ByteArray& PoleA, const ByteArray& PoleB, const ByteA
     return guard<int32_t>(0, [&]() -> int32_t { return watermarks::blendThree(PoleA, PoleB, PoleC, JData, BPole); });
 }
 
-int32_t Pixolf::PsObrPanel(LongArray& A, LongArray& B)
+int32_t Pixolf::PsObrPanel(const LongArray& A, LongArray& B)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return panels::layout(A, B); });
 }
 
 int32_t Pixolf::PsObrPanelSet(int32_t Typ, LongArray& HsD)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t { return panels::prepare(Typ, HsD); });
 }
 
 int32_t Pixolf::PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift, int32_t& aX1, int32_t& aY1, int32_t& aX2, int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4, float& Uhel, int32_t& MsTyp0, int32_t& MsTyp1, int32_t& MsTyp2, int32_t& MsTyp3, int32_t& MsTyp4, int32_t& MsTyp5, int32_t& MsTyp6)
