@@ -479,7 +479,9 @@ public:
     // Prepares a size table for PsObrPanel: Typ 1 tallest first, 2 reversed, 3 / 4 scaled to the
     // smallest / largest height. The number of pictures; 0 malformed.
     int32_t PsObrPanelSet(int32_t Typ, LongArray& HsD);
-    // Interactive frame of four corners turned by Uhel on Obj. Not built yet.
+    // Print frame of four corners turned by Uhel degrees on Obj: Typ 1 set up (inset a tenth),
+    // 2 draw / erase (inverted), 3 rebuild on the diagonal 1-3 (Shift 1 keeps proportions),
+    // 4 turn to Uhel; MsTyp0..6 the pointers for inside, corners 1-4, edges, outside. 1 / 0.
     int32_t PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift, int32_t& aX1, int32_t& aY1,
                            int32_t& aX2, int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4,
                            float& Uhel, int32_t& MsTyp0, int32_t& MsTyp1, int32_t& MsTyp2, int32_t& MsTyp3,

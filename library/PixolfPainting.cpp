@@ -11,6 +11,7 @@
 #include "library/imaging/Gradients.h"
 #include "library/imaging/PaintTool.h"
 #include "library/imaging/Panels.h"
+#include "library/imaging/PrintFrame.h"
 #include "library/imaging/LineClip.h"
 #include "library/imaging/PointColours.h"
 #include "library/imaging/Traces.h"
@@ -269,12 +270,28 @@ int32_t Pixolf::PsObrPanelSet(int32_t Typ, LongArray& HsD)
 
 int32_t Pixolf::PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift, int32_t& aX1, int32_t& aY1, int32_t& aX2, int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4, float& Uhel, int32_t& MsTyp0, int32_t& MsTyp1, int32_t& MsTyp2, int32_t& MsTyp3, int32_t& MsTyp4, int32_t& MsTyp5, int32_t& MsTyp6)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        printframe::Frame f;
+        f.x = {aX1, aX2, aX3, aX4};
+        f.y = {aY1, aY2, aY3, aY4};
+        f.angle = Uhel;
+        if (!printframe::run(Obj, Typ, Shift, f)) return 0;
+        aX1 = f.x[0], aX2 = f.x[1], aX3 = f.x[2], aX4 = f.x[3];
+        aY1 = f.y[0], aY2 = f.y[1], aY3 = f.y[2], aY4 = f.y[3];
+        MsTyp0 = f.pointers[0], MsTyp1 = f.pointers[1], MsTyp2 = f.pointers[2], MsTyp3 = f.pointers[3];
+        MsTyp4 = f.pointers[4], MsTyp5 = f.pointers[5], MsTyp6 = f.pointers[6];
+        return 1;
+    });
 }
 
 int32_t Pixolf::PsPrintRamecek(salon::Surface& Obj, int32_t Typ, int16_t Shift)
 {
-    return guard<int32_t>(0, [&]() -> int32_t { return 0; });
+    return guard<int32_t>(0, [&]() -> int32_t {
+        // Without the caller's corners: the frame set up afresh (angle 0), then the asked step.
+        printframe::Frame f;
+        if (!printframe::run(Obj, 1, Shift, f)) return 0;
+        return Typ == 1 ? 1 : printframe::run(Obj, Typ, Shift, f);
+    });
 }
 
 int32_t Pixolf::PsGra(salon::Surface& Obj1, uint8_t Typ1, uint8_t Typ2, uint8_t Typ3, uint8_t Typ4, uint8_t Typ5, uint8_t Krok, int32_t XmZ, int32_t YmZ, int32_t XmK, int32_t YmK, int32_t XRgn, int32_t XColor, int32_t NPlus, int32_t NMinus, salon::Surface* Obj2)
