@@ -119,20 +119,32 @@ uint8_t floored(float v, int32_t floor)
 }
 
 // Neighbour filters (relief, sharpen, smoothing) read a copy of the picture, so a changed pixel
-// never feeds its neighbour, and clamp the neighbour's position to the picture.
+// never feeds its neighbour, and clamp the neighbour's position to the picture. The clamped rows
+// (y - 1 .. y + 2) are found once per row and the clamped columns once per pixel, so the kernels
+// index plain bytes: at(dx, dy, ch) for dx, dy in -1..2.
+struct Neighbours {
+    const uint8_t* rows[4];
+    int32_t cols[4];
+    float operator()(int32_t dx, int32_t dy, int ch) const { return float(rows[dy + 1][cols[dx + 1] + ch]); }
+};
+
 template <class F>
 void neighbourFilter(ByteArray& pole, int32_t prX, int32_t prY, const std::vector<Rect>& rects, F f)
 {
     const std::vector<uint8_t> copy = pole.values;
     const int32_t stride = salon::rowBytes24(prX);
-    auto at = [&](int32_t x, int32_t y, int ch) {
-        x = std::clamp(x, 0, prX - 1);
-        y = std::clamp(y, 0, prY - 1);
-        return float(copy[size_t(y) * size_t(stride) + size_t(3 * x + ch)]);
-    };
-    forEachPixel(pole.values.data(), stride, rects, [&](uint8_t* p, int32_t x, int32_t y) {
-        for (int ch = 0; ch < 3; ++ch) p[ch] = f(at, x, y, ch);
-    });
+    Neighbours n{};
+    for (const Rect& r : rects)
+        for (int32_t y = r.top; y < r.bottom; ++y) {
+            for (int32_t k = 0; k < 4; ++k)
+                n.rows[k] = copy.data() + size_t(std::clamp(y + k - 1, 0, prY - 1)) * size_t(stride);
+            uint8_t* row = pole.values.data() + size_t(y) * size_t(stride);
+            for (int32_t x = r.left; x < r.right; ++x) {
+                for (int32_t k = 0; k < 4; ++k) n.cols[k] = 3 * std::clamp(x + k - 1, 0, prX - 1);
+                uint8_t* p = row + 3 * x;
+                for (int ch = 0; ch < 3; ++ch) p[ch] = f(n, ch);
+            }
+        }
 }
 
 float unit(std::mt19937& g) { return float(g() >> 8) * (1.0f / 16777216.0f); }
@@ -257,8 +269,8 @@ int32_t filterA(int32_t typ, ByteArray& pole, int32_t prX, int32_t prY, Box box,
         break;
     }
     case 8:
-        neighbourFilter(pole, prX, prY, rects, [&](auto at, int32_t x, int32_t y, int ch) {
-            float v = (at(x, y, ch) - at(x + 2, y + 2, ch)) / 4.0f;
+        neighbourFilter(pole, prX, prY, rects, [&](const Neighbours& at, int ch) {
+            float v = (at(0, 0, ch) - at(2, 2, ch)) / 4.0f;
             if (v > float(d1)) v = 127.0f;
             else if (v < -float(d1)) v = -127.0f;
             return toByte(float(salon::roundHalfEven(v)) + 128.0f);
@@ -266,23 +278,23 @@ int32_t filterA(int32_t typ, ByteArray& pole, int32_t prX, int32_t prY, Box box,
         break;
     case 9: {
         const float k = float(d1) / 100.0f;
-        neighbourFilter(pole, prX, prY, rects, [&](auto at, int32_t x, int32_t y, int ch) {
-            float sum = at(x - 1, y, ch) + at(x + 1, y, ch) + at(x, y - 1, ch) + at(x, y + 1, ch);
+        neighbourFilter(pole, prX, prY, rects, [&](const Neighbours& at, int ch) {
+            float sum = at(-1, 0, ch) + at(1, 0, ch) + at(0, -1, ch) + at(0, 1, ch);
             float n = 4.0f;
             if (d2 == 1) {
-                sum += at(x - 1, y - 1, ch) + at(x + 1, y - 1, ch) + at(x - 1, y + 1, ch) + at(x + 1, y + 1, ch);
+                sum += at(-1, -1, ch) + at(1, -1, ch) + at(-1, 1, ch) + at(1, 1, ch);
                 n = 8.0f;
             }
-            const float c = at(x, y, ch);
+            const float c = at(0, 0, ch);
             return toByte(c + k * (c - sum / n));
         });
         break;
     }
     case 10: {
         const float wc = d1 == 1 ? 0.2f : 0.4f, wn = d1 == 1 ? 0.2f : 0.15f;
-        neighbourFilter(pole, prX, prY, rects, [&](auto at, int32_t x, int32_t y, int ch) {
-            const float n = at(x - 1, y, ch) + at(x + 1, y, ch) + at(x, y - 1, ch) + at(x, y + 1, ch);
-            return toByte(at(x, y, ch) * wc + n * wn);
+        neighbourFilter(pole, prX, prY, rects, [&](const Neighbours& at, int ch) {
+            const float n = at(-1, 0, ch) + at(1, 0, ch) + at(0, -1, ch) + at(0, 1, ch);
+            return toByte(at(0, 0, ch) * wc + n * wn);
         });
         break;
     }
