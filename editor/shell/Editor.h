@@ -188,7 +188,10 @@ private:
     bool photoLoaded(bool ok, bool bothBefore, int32_t modeBefore);
     void restorePressedLook();
     bool askModeChange();
-    void applyStep(int code);
+    // Applies placement step `code`; false, changing nothing, when it would scale the photo past
+    // what can be composed.
+    bool applyStep(int code);
+    bool stepFits(int code);
     void drawGuideLine(int32_t x2, int32_t y2);
 
     EngineLink& m_engine;

@@ -73,6 +73,15 @@ void applyPlacementStep(int32_t code, int32_t& faceX, int32_t& faceY, float& sca
     }
 }
 
+bool scaledPhotoFits(int32_t photoW, int32_t photoH, float scaleX, float scaleY)
+{
+    auto fits = [](int32_t side, float scale) {
+        const float scaled = float(side) * scale;
+        return std::isfinite(scaled) && scaled >= float(MinScaledSide) - 0.5f && scaled <= float(MaxScaledSide);
+    };
+    return fits(photoW, scaleX) && fits(photoH, scaleY);
+}
+
 std::optional<float> rotationStep(bool coarse, int index, int shift)
 {
     if (index != 4 && index != 5)

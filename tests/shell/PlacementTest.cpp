@@ -291,5 +291,29 @@ TEST_F(Placement, RotationArrowsRecordAndRenderEveryStep)
     EXPECT_EQ(ui.cursors.back(), Cursor::Default);
 }
 
+TEST_F(Placement, AHeldScaleArrowStopsWhereTheScaledPhotoCanStillBeComposed)
+{
+    enter(10);  // scale
+    engine.surfaces[7].setSize(360, 480);  // the photo as loaded
+    for (int index : {5, 4}) {  // coarse larger, then coarse smaller
+        editor.SSipka_MouseDown(index, LeftButton, 0, 0, 0);
+        for (int tick = 0; tick < 400; ++tick) {
+            if (engine.repeatCode >= 100) engine.repeatCode = uint8_t(engine.repeatCode - 100);  // redrawn
+            editor.Timer1_Timer();
+        }
+        editor.SSipka_MouseUp(index, LeftButton, 0, 0, 0);
+        EXPECT_TRUE(scaledPhotoFits(360, 480, engine.scaleX, engine.scaleY)) << index;
+        // It went as far as the limit allows: one more coarse step would leave it.
+        EXPECT_FALSE(scaledPhotoFits(360, 480, index == 5 ? engine.scaleX / 0.9f : engine.scaleX * 0.9f,
+                                     index == 5 ? engine.scaleY / 0.9f : engine.scaleY * 0.9f))
+            << index;
+    }
+    EXPECT_EQ(engine.undoOps.size(), 2u);  // one per hold
+    // At the limit a new press does nothing, not even an undo step.
+    editor.SSipka_MouseDown(4, LeftButton, 0, 0, 0);
+    editor.SSipka_MouseUp(4, LeftButton, 0, 0, 0);
+    EXPECT_EQ(engine.undoOps.size(), 2u);
+}
+
 } // namespace
 } // namespace salon::test
