@@ -55,9 +55,8 @@ bool Editor::Form_Load(const std::vector<std::string>& args, const std::string& 
     } else {
         // The catalogue is gone, but a photo can still be opened and looked at.
         std::cerr << "frizet01: " << categories.error() << '\n';
-        m_ui.message(" Katalog účesů nelze přečíst - soubor " + DataDrive + ":\\dslob00.aob chybí nebo je vadný." +
-                         CrLf + " Výběr účesu proto nic nenabídne; fotografii obličeje můžete otevřít a prohlížet. ",
-                     MsgButtons::Ok, MsgIcon::Exclamation);
+        m_ui.message(ResText(203) + DataDrive + ResText(204) + CrLf + ResText(205), MsgButtons::Ok,
+                     MsgIcon::Exclamation);
     }
     catalogue = std::make_unique<CatalogueForm>(m_ui, DataDrive, CatalogueCodes);
 

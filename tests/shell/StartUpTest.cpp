@@ -66,6 +66,7 @@ TEST(DataDrive, CommandLineNamesTheDriveOnlyAsSlashAndLetter)
     EXPECT_NE(text.find(e.path.string()), std::string::npos);
     EXPECT_NE(text.find("SALON_DRIVES"), std::string::npos);
     EXPECT_NE(text.find("/D"), std::string::npos);
+    EXPECT_EQ(text.rfind("Nebyla nalezena datová jednotka", 0), 0u);  // in Czech, like every other text
     DriveTable::current() = saved;
 }
 
