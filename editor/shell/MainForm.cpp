@@ -1,6 +1,7 @@
 // Form1's start, layout, waiting pictures, keys and the end of the program.
 #include "editor/shell/ButtonFaces.h"
 #include "editor/shell/Editor.h"
+#include "editor/shell/Placement.h"
 #include "editor/shell/WaitAnimation.h"
 #include "editor/shell/texts/Texts.h"
 
@@ -204,7 +205,7 @@ bool Editor::Form_QueryUnload(int unloadMode)
     return m_ui.message(ResText(60), MsgButtons::OkCancel) == MsgAnswer::Ok;
 }
 
-void Editor::Form_KeyDown(int keyCode, int /*shift*/)
+void Editor::Form_KeyDown(int keyCode, int shift)
 {
     const bool bothLoaded = m_engine.ModelLoaded() && m_engine.FaceLoaded();
     switch (keyCode) {
@@ -223,8 +224,25 @@ void Editor::Form_KeyDown(int keyCode, int /*shift*/)
         showHelp(7);
         break;
     default:
+        // A key held in a placement mode is a held arrow: one step now, repeats on the timer,
+        // one undo entry, released with the key.
+        if (heldArrowKey == 0) {
+            if (const auto arrow = placementArrowForKey(m_engine.EditMode(), keyCode)) {
+                heldArrowKey = keyCode;
+                heldArrowIndex = *arrow;
+                Sipka_MouseDown(*arrow, LeftButton, shift, 0, 0);
+            }
+        }
         break;
     }
+}
+
+void Editor::Form_KeyUp(int keyCode, int shift)
+{
+    if (heldArrowKey == 0 || keyCode != heldArrowKey)
+        return;
+    heldArrowKey = 0;
+    Sipka_MouseUp(heldArrowIndex, LeftButton, shift, 0, 0);
 }
 
 void Editor::Timer2_Timer()
