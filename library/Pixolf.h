@@ -394,6 +394,22 @@ public:
     Picture SuRscO(int32_t Ag1, int32_t Ag2);
 
     // ==== [regions] Text regions and region frames ====
+    // The pixels of SText (UTF-8) in a font: TF5 the font name (fontconfig finds the nearest
+    // installed face), TF6 its size in points at 96 dpi, TF1 bold, TF2 italic, TF3 underlined,
+    // TF4 struck through, TF7 the weight 1-1000 (0: 700 with TF1, else 400), TF8 the angle in
+    // tenths of a degree anticlockwise about (CmX, CmY), the top-left corner of the text's line.
+    // Hrgn's old region is released and Hrgn receives the new one, which is also the result; 0
+    // when nothing could be drawn (no font, empty text, size outside 1-1000).
+    int32_t SuTextRgn(const std::string& SText, int32_t CmX, int32_t CmY, bool TF1, bool TF2, bool TF3, bool TF4,
+                      const std::string& TF5, int32_t TF6, int32_t TF7, int32_t TF8, int32_t& Hrgn);
+    // The one-pixel inner edge of Hrgn drawn on Obj in its pen colour. Hrgn1 receives the edge
+    // pixels facing up or left (and not down or right), Hrgn2 those facing down or right, Hrgn3 the
+    // whole edge; their old regions are released first. 0 for an empty or invalid Hrgn.
+    int32_t STLFrame(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
+    // The same edge raised: the up-left part white, the down-right part grey (&H808080).
+    int32_t STLFrameUp(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
+    // The same edge sunken: the up-left part grey, the down-right part white.
+    int32_t STLFrameDown(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
     // ==== [regions] end ====
 
     // ==== [pixels] Cut, picture changes, coverage arrays ====

@@ -4,9 +4,11 @@
 
 #include "library/frame/Guard.h"
 #include "library/imaging/RegionHandles.h"
+#include "library/imaging/RegionFrames.h"
 #include "library/imaging/RegionFromPicture.h"
 #include "library/imaging/RegionShapes.h"
 #include "library/imaging/RegionToolkit.h"
+#include "library/imaging/TextRegion.h"
 
 namespace pixol {
 
@@ -227,6 +229,33 @@ int32_t Pixolf::RgnLine(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t 
 int32_t Pixolf::RgnLineAdd(int32_t& Hrgn, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t dW)
 {
     return guard(0, [&] { return regions::lineAdd(Hrgn, X1, Y1, X2, Y2, dW); });
+}
+
+} // namespace pixol
+
+namespace pixol {
+
+using detail::guard;
+using regions::FrameStyle;
+
+int32_t Pixolf::SuTextRgn(const std::string& SText, int32_t CmX, int32_t CmY, bool TF1, bool TF2, bool TF3, bool TF4,
+                          const std::string& TF5, int32_t TF6, int32_t TF7, int32_t TF8, int32_t& Hrgn)
+{
+    return guard(0, [&] {
+        return regions::textRegion(SText, regions::TextStyle{CmX, CmY, TF1, TF2, TF3, TF4, TF5, TF6, TF7, TF8}, Hrgn);
+    });
+}
+int32_t Pixolf::STLFrame(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3)
+{
+    return guard(0, [&] { return regions::drawFrame(Obj, Hrgn, Hrgn1, Hrgn2, Hrgn3, FrameStyle::Plain); });
+}
+int32_t Pixolf::STLFrameUp(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3)
+{
+    return guard(0, [&] { return regions::drawFrame(Obj, Hrgn, Hrgn1, Hrgn2, Hrgn3, FrameStyle::Raised); });
+}
+int32_t Pixolf::STLFrameDown(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3)
+{
+    return guard(0, [&] { return regions::drawFrame(Obj, Hrgn, Hrgn1, Hrgn2, Hrgn3, FrameStyle::Sunken); });
 }
 
 } // namespace pixol
