@@ -211,8 +211,12 @@ TEST(RgnVybarvit, FillsWithEachKindOfBrushNumber)
     EXPECT_EQ(0u, s.image().pixel(2, 1));
     EXPECT_EQ(0x0000FFu, s.image().pixel(2, 2));
     EXPECT_EQ(0x010101u, s.image().pixel(5, 1));
+    salon::ScriptedUi ui;
+    lib.useUi(&ui);
     ASSERT_EQ(1, paint(12, 0x123456));
     EXPECT_EQ(0x123456u, s.image().pixel(3, 2));
+    EXPECT_EQ(1, ui.eventsProcessed);  // the caller's window events run after a fill
+    lib.useUi(nullptr);
 
     lib.seedRandom(42);
     ASSERT_EQ(1, paint(11));
