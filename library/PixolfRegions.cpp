@@ -13,6 +13,9 @@
 namespace pixol {
 
 using detail::guard;
+using regions::FrameStyle;
+using regions::ShapeOp;
+using regions::ShapeParams;
 
 int32_t Pixolf::RgnTestuj(int32_t& Hrgn, int32_t Typ)
 {
@@ -115,14 +118,6 @@ int32_t Pixolf::StClipRgn(int32_t HdcO, int32_t Hrgn, int32_t PrX, int32_t PrY)
 {
     return guard(0, [&] { return regions::clipSurface(HdcO, Hrgn, PrX, PrY); });
 }
-
-} // namespace pixol
-
-namespace pixol {
-
-using detail::guard;
-using regions::ShapeOp;
-using regions::ShapeParams;
 
 int32_t Pixolf::RgnObraz(salon::Surface& Obj, int32_t Typ, int32_t Delta, int32_t Barva)
 {
@@ -230,13 +225,6 @@ int32_t Pixolf::RgnLineAdd(int32_t& Hrgn, int32_t X1, int32_t Y1, int32_t X2, in
 {
     return guard(0, [&] { return regions::lineAdd(Hrgn, X1, Y1, X2, Y2, dW); });
 }
-
-} // namespace pixol
-
-namespace pixol {
-
-using detail::guard;
-using regions::FrameStyle;
 
 int32_t Pixolf::SuTextRgn(const std::string& SText, int32_t CmX, int32_t CmY, bool TF1, bool TF2, bool TF3, bool TF4,
                           const std::string& TF5, int32_t TF6, int32_t TF7, int32_t TF8, int32_t& Hrgn)
