@@ -209,8 +209,9 @@ public:
     // ==== [files] end ====
 
     // ---- Region handles ----
-    // 1 when Hrgn names a valid region of the thread's table, else 0.
-    int32_t RgnTestuj(int32_t Hrgn);
+    // The validity test: Typ 0 releases an invalid or empty region (Hrgn = 0, result 0); Typ 1
+    // releases only an invalid one and answers -1 for an empty one; 1 for a region; other Typ 1.
+    int32_t RgnTestuj(int32_t& Hrgn, int32_t Typ = 0);
     // Deletes region Hrgn; 1 when it named one. Hrgn becomes 0 either way.
     int32_t TsRgn(int32_t& Hrgn);
 
@@ -218,9 +219,6 @@ public:
     // Regions returned are new handles the caller owns (0 = failure or nothing). With Novy False a
     // method releases Hrgn and stores its result there. Methods that test their input "type 0"
     // release an empty or invalid Hrgn and set it to 0.
-    // The validity test: Typ 0 releases an invalid or empty region (Hrgn = 0, result 0); Typ 1
-    // releases only an invalid one and answers -1 for an empty one; 1 for a region; other Typ 1.
-    int32_t RgnTestuj(int32_t& Hrgn, int32_t Typ);
     // Typ 1-5: intersection, union, exclusive or, Hrgn1 minus Hrgn2, Hrgn2 minus Hrgn1; 6-10 the same
     // and Hrgn1 released and replaced by the result; 11-15 also Hrgn2 released and set to 0 (the
     // same region in both is released once). Empty inputs and results are allowed.
