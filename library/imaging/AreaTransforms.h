@@ -21,7 +21,8 @@
 //      +-Data1 it becomes +-127; the byte is nint(v) + 128.
 //   9  sharpen: c + Data1/100 x (c - mean of the neighbours), 4 neighbours (Data2 0) or 8 (Data2 1).
 //   10 smoothing: centre and its 4 neighbours; weights centre 0.2 / neighbours 0.2 (Data1 1) or
-//      0.4 / 0.15 (Data1 0). Neighbours of 8-10 are read from a copy, clamped to the picture.
+//      0.4 / 0.15 (Data1 0), taken as the exact fractions 1/5 and 8/20, 3/20 and rounded half to
+//      even in integers. Neighbours of 8-10 are read from a copy, clamped to the picture.
 //   11 colourise: grey g = (B+G+R)/3, s = Data2/100, t = Data3/100:
 //      c' = c (1-s) + s (1-t) colour g / 255 + s t colour.
 //   12 as 6, mixed with the target colour: c' = (1-q) c f + 0.96 q colour, q = Data4/100, which is
