@@ -223,8 +223,8 @@ public:
 
     // ==== [painting] Point and colour utilities over pixel arrays ====
     // Point colour lists (Thx(i), Thy(i), i = 1..HBod) read from and blended into pictures.
-    // ThF(i) := the packed colour of pixel (Thx(i), Thy(i)) of the pixel array Pole; 0 for a point
-    // off the array or a point list shorter than HBod.
+    // ThF(1..HBod) := the packed colours of pixels (Thx(i), Thy(i)) of pixel array Pole (0 for a
+    // point off the array). Result 0 when a list is shorter than HBod.
     int32_t UaBodyScaleSPC(const ByteArray& Pole, const LongArray& Thx, const LongArray& Thy, LongArray& ThF,
                            int32_t HBod);
     // Blends drawn colour Thd(i) over background ThF(i) by the drawn brightness against PJas and sets
