@@ -218,6 +218,46 @@ public:
     // ==== [regions] end ====
 
     // ==== [pixels] Geometric transforms ====
+    // Rotates Obj by Uhel radians (clockwise on screen), bilinear; dX, dY: where the old origin went.
+    // ZmRoz: grow to the rotated size, else keep W x H with the rotated picture centred. Region:
+    // leave the result on work surface 0 (for the outline transforms) and keep Obj.
+    int32_t PsObrRotace(salon::Surface& Obj, float Uhel, float& dX, float& dY, bool ZmRoz = true, bool Region = false);
+    int32_t PsObrRotace(salon::Surface& Obj, float Uhel);
+    // Scales Obj by DpX, DpY (new sides 2..2000); dX, dY: half the growth (0 without ZmRoz).
+    int32_t PsObrScale(salon::Surface& Obj, int32_t& dX, int32_t& dY, float DpX = 1, float DpY = 1, bool ZmRoz = true);
+    // Mirrors Obj left-right (FlipX) and/or top-bottom (FlipY); at least one flag.
+    int32_t PsObrFlip(salon::Surface& Obj, bool FlipX, bool FlipY);
+    // A quarter turn clockwise (R) or anticlockwise (L); dX = (H - W) \ 2, dY = (W - H) \ 2.
+    int32_t PsObrRotR(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz = true);
+    int32_t PsObrRotL(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz = true);
+    // Warps Obj into the quadrilateral 1 top-left, 2 bottom-left, 3 bottom-right, 4 top-right; the
+    // result is its region (moved to the origin), with the bilinear map's coefficients.
+    int32_t PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                        int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4, int32_t& Ex, int32_t& Ey,
+                        float& t1, float& t2, float& t3, float& t4, float& q1, float& q2, int32_t& ddx, int32_t& ddy);
+    int32_t PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                        int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4);
+    // Stretches rows (Ver) or columns (Hrz) with weights from 2 - Value to Value, Value 0.2..1.8.
+    int32_t PsObrNelinDefVer(salon::Surface& Obj, float Value);
+    int32_t PsObrNelinDefHrz(salon::Surface& Obj, float Value);
+    // Box-filters the BmX x BmY pixel array Pole into Pola of NmX x NmY (neither may be 0).
+    int32_t PsObrZmena(int32_t& BmX, int32_t& BmY, int32_t& NmX, int32_t& NmY, const ByteArray& Pole, ByteArray& Pola);
+    // Fits Obj: Typ 1 even width, 2 PNLx x PNLy, 3 inside keeping proportions, 4 and 5 as 2 and 3
+    // with an even width; NPrX, NPrY the new size, DsX, DsY its factors.
+    int32_t PsNewScale(salon::Surface& Obj, uint8_t Typ, int32_t PNLx, int32_t PNLy, int32_t& NPrX, int32_t& NPrY,
+                       float& DsX, float& DsY);
+    // The same fit computed for a PrX x PrY size: 1, or -1 when types 1, 4, 5 found PrX odd
+    // (they reduce PrX by 1 in any case); 0 on an arithmetic failure.
+    int32_t SuNewScale(uint8_t Typ, int32_t& PrX, int32_t& PrY, int32_t PNLx, int32_t PNLy, int32_t& NPrX,
+                       int32_t& NPrY, float& DsX, float& DsY);
+    // A BmX x BmY canvas (5..5000 each) of BColor with Obj's picture at (XLe, YLe).
+    int32_t PsObrOrez(salon::Surface& Obj, int32_t BmX, int32_t BmY, int32_t BColor = 0, int32_t XLe = 0, int32_t YLe = 0);
+    // ObjSrc onto ObjDst (resized to it) with raster operation DwMode.
+    int32_t PsCopyImg(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t DwMode = 13369376);
+    // The part of ObjSrc under Hrgn's bounding box into ObjDst; dX, dY its offset in ObjSrc.
+    // VetsiOrez: cut the box at ObjSrc's edges, else keep the whole box.
+    int32_t PsCopyImgRgn(int32_t& Hrgn, salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t& dX, int32_t& dY,
+                         bool VetsiOrez = true);
     // ==== [pixels] end ====
 
     // ==== [painting] Area transforms; drawing state, brushes, cursors ====

@@ -5,6 +5,7 @@
 #include "library/frame/Guard.h"
 #include "library/frame/LibraryState.h"
 #include "library/imaging/PixelArrays.h"
+#include "library/imaging/Transforms.h"
 
 #include <span>
 
@@ -86,6 +87,132 @@ int32_t Pixolf::UaLoadObrScreen(int32_t HdcF, int32_t PrxC, int32_t PrYC, salon:
         const salon::Surface* source = state().deviceContexts.find(HdcF);
         if (!source || source == &Obj) return 0;
         return pixels::loadScreen(*source, PrxC, PrYC, dX, dY, BmX, BmY, Obj);
+    });
+}
+
+} // namespace pixol
+
+// ---- Geometric transforms ----
+namespace pixol {
+
+int32_t Pixolf::PsObrRotace(salon::Surface& Obj, float Uhel, float& dX, float& dY, bool ZmRoz, bool Region)
+{
+    return guard(0, [&] {
+        if (!Region) return transforms::rotate(Obj, Uhel, dX, dY, ZmRoz, depth());
+        LibraryState& st = state();
+        transforms::Rotated r;
+        if (!transforms::rotatePixels(transforms::readType3(Obj, depth()), Uhel, r)) return 0;
+        if (!transforms::replaceWith(st.work[0], r.pixels)) return 0;
+        dX = r.dX;
+        dY = r.dY;
+        return 1;
+    });
+}
+
+int32_t Pixolf::PsObrRotace(salon::Surface& Obj, float Uhel)
+{
+    float dX = 0, dY = 0;
+    return PsObrRotace(Obj, Uhel, dX, dY);
+}
+
+int32_t Pixolf::PsObrScale(salon::Surface& Obj, int32_t& dX, int32_t& dY, float DpX, float DpY, bool ZmRoz)
+{
+    return guard(0, [&] { return transforms::scale(Obj, dX, dY, DpX, DpY, ZmRoz); });
+}
+
+int32_t Pixolf::PsObrFlip(salon::Surface& Obj, bool FlipX, bool FlipY)
+{
+    return guard(0, [&] { return transforms::flip(Obj, FlipX, FlipY); });
+}
+
+int32_t Pixolf::PsObrRotR(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz)
+{
+    return guard(0, [&] { return transforms::quarterTurn(Obj, true, dX, dY, ZmRoz, depth()); });
+}
+
+int32_t Pixolf::PsObrRotL(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz)
+{
+    return guard(0, [&] { return transforms::quarterTurn(Obj, false, dX, dY, ZmRoz, depth()); });
+}
+
+int32_t Pixolf::PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                            int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4, int32_t& Ex,
+                            int32_t& Ey, float& t1, float& t2, float& t3, float& t4, float& q1, float& q2,
+                            int32_t& ddx, int32_t& ddy)
+{
+    return guard(0, [&] {
+        transforms::WarpResult r;
+        if (!transforms::warp(Obj, {aX1, aY1, aX2, aY2, aX3, aY3, aX4, aY4}, r)) return 0;
+        const int32_t h = int32_t(state().regions.add(std::move(r.outline)));
+        if (!h) return 0;
+        dX = r.dX;
+        dY = r.dY;
+        Ex = r.ex;
+        Ey = r.ey;
+        t1 = r.t1;
+        t2 = r.t2;
+        t3 = r.t3;
+        t4 = r.t4;
+        q1 = r.q1;
+        q2 = r.q2;
+        ddx = r.ddx;
+        ddy = r.ddy;
+        return h;
+    });
+}
+
+int32_t Pixolf::PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                            int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4)
+{
+    int32_t ex, ey, ddx, ddy;
+    float t1, t2, t3, t4, q1, q2;
+    return PsObrDefomR(Obj, dX, dY, aX1, aY1, aX2, aY2, aX3, aY3, aX4, aY4, ex, ey, t1, t2, t3, t4, q1, q2, ddx, ddy);
+}
+
+int32_t Pixolf::PsObrNelinDefVer(salon::Surface& Obj, float Value)
+{
+    return guard(0, [&] { return transforms::nonLinear(Obj, Value, true, depth()); });
+}
+
+int32_t Pixolf::PsObrNelinDefHrz(salon::Surface& Obj, float Value)
+{
+    return guard(0, [&] { return transforms::nonLinear(Obj, Value, false, depth()); });
+}
+
+int32_t Pixolf::PsObrZmena(int32_t& BmX, int32_t& BmY, int32_t& NmX, int32_t& NmY, const ByteArray& Pole,
+                           ByteArray& Pola)
+{
+    return guard(0, [&] { return transforms::resample(BmX, BmY, NmX, NmY, Pole, Pola); });
+}
+
+int32_t Pixolf::PsNewScale(salon::Surface& Obj, uint8_t Typ, int32_t PNLx, int32_t PNLy, int32_t& NPrX, int32_t& NPrY,
+                           float& DsX, float& DsY)
+{
+    return guard(0, [&] { return transforms::fitObject(Obj, Typ, PNLx, PNLy, NPrX, NPrY, DsX, DsY); });
+}
+
+int32_t Pixolf::SuNewScale(uint8_t Typ, int32_t& PrX, int32_t& PrY, int32_t PNLx, int32_t PNLy, int32_t& NPrX,
+                           int32_t& NPrY, float& DsX, float& DsY)
+{
+    return guard(0, [&] { return transforms::fitSize(Typ, PrX, PrY, PNLx, PNLy, NPrX, NPrY, DsX, DsY); });
+}
+
+int32_t Pixolf::PsObrOrez(salon::Surface& Obj, int32_t BmX, int32_t BmY, int32_t BColor, int32_t XLe, int32_t YLe)
+{
+    return guard(0, [&] { return transforms::canvas(Obj, BmX, BmY, BColor, XLe, YLe); });
+}
+
+int32_t Pixolf::PsCopyImg(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t DwMode)
+{
+    return guard(0, [&] { return transforms::copyImage(ObjDst, ObjSrc, DwMode); });
+}
+
+int32_t Pixolf::PsCopyImgRgn(int32_t& Hrgn, salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t& dX,
+                             int32_t& dY, bool VetsiOrez)
+{
+    return guard(0, [&] {
+        const salon::Region* r = state().regions.find(uint32_t(Hrgn));
+        return r ? transforms::copyRegionBox(*r, ObjDst, ObjSrc, dX, dY, VetsiOrez) : 0;
     });
 }
 
