@@ -12,20 +12,17 @@
 namespace pixol::transforms {
 
 namespace {
-// The Minkowski sum with a (2 n + 1) square: n square steps of growth.
-salon::Region grownSquare(const salon::Region& r, int32_t n)
+// Growth by n diagonal steps: each step unites the region with its four diagonal moves, taken of
+// the region as it was at the start of the step (for any region wider than a pixel: a square).
+salon::Region grownDiagonally(const salon::Region& r, int32_t n)
 {
-    salon::Region wide = r;
-    for (int32_t d = 1; d <= n; ++d) {
-        wide.unite(r.offsetted(d, 0));
-        wide.unite(r.offsetted(-d, 0));
+    salon::Region a = r;
+    for (int32_t step = 0; step < n; ++step) {
+        const salon::Region start = a;
+        for (const salon::Point d : {salon::Point{-1, -1}, salon::Point{-1, 1}, salon::Point{1, 1}, salon::Point{1, -1}})
+            a.unite(start.offsetted(d.x, d.y));
     }
-    salon::Region out = wide;
-    for (int32_t d = 1; d <= n; ++d) {
-        out.unite(wide.offsetted(0, d));
-        out.unite(wide.offsetted(0, -d));
-    }
-    return out;
+    return a;
 }
 } // namespace
 
@@ -62,7 +59,7 @@ bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out)
     salon::Point quad[4];
     for (int k = 0; k < 4; ++k)
         quad[k] = {salon::roundHalfEven(rx[order[k]] + out.dX), salon::roundHalfEven(ry[order[k]] + out.dY)};
-    salon::Region cover = grownSquare(salon::Region::polygon(quad, salon::FillRule::EvenOdd), 2);
+    salon::Region cover = grownDiagonally(salon::Region::polygon(quad, salon::FillRule::EvenOdd), 2);
     cover.intersect(salon::Region::rect(0, 0, nw, nh));
     if (!cover.isValid()) return false;
 
