@@ -296,6 +296,24 @@ public:
     void PsObrPic(salon::Surface& Obj);
 
     // ==== [pixels] Transforms that carry an outline ====
+    // Each transforms Obj together with the polygon set of its outline (vertices changed in place)
+    // and returns the region of the new outline; Hrgn is the outline's current region (an empty or
+    // invalid one is released and set to 0). Nothing changes unless every step succeeds.
+    // Rotation by Uhel radians; the picture is cut to the turned outline; dX, dY half the growth.
+    int32_t PsObrRotaceO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                         LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY, float Uhel);
+    // Scaling by DpX, DpY (each 0.04..20; new sides 2..2000).
+    int32_t PsObrScaleO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                        LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY,
+                        float DpX = 1, float DpY = 1);
+    // Mirroring; the outline about the picture's edges (x to W - x, y to H - y).
+    int32_t PsObrFlipO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, bool FlipX, bool FlipY);
+    // Quarter turns anticlockwise (L) and clockwise (R), the outline pivoting on W and H.
+    int32_t PsObrRotLO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY);
+    int32_t PsObrRotRO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY);
     // ==== [pixels] end ====
 
     // ---- Rectangle and resource helpers ----

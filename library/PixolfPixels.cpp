@@ -4,9 +4,11 @@
 
 #include "library/frame/Guard.h"
 #include "library/frame/LibraryState.h"
+#include "library/imaging/OutlineTransforms.h"
 #include "library/imaging/PixelArrays.h"
 #include "library/imaging/Transforms.h"
 
+#include <functional>
 #include <span>
 
 namespace pixol {
@@ -213,6 +215,130 @@ int32_t Pixolf::PsCopyImgRgn(int32_t& Hrgn, salon::Surface& ObjDst, const salon:
     return guard(0, [&] {
         const salon::Region* r = state().regions.find(uint32_t(Hrgn));
         return r ? transforms::copyRegionBox(*r, ObjDst, ObjSrc, dX, dY, VetsiOrez) : 0;
+    });
+}
+
+} // namespace pixol
+
+// ---- Transforms that carry an outline ----
+namespace pixol {
+
+namespace {
+// The outline's current region must be a region with pixels; an empty or broken one is released.
+bool referenceOk(int32_t& hrgn)
+{
+    const salon::Region* r = state().regions.find(uint32_t(hrgn));
+    if (r && r->isValid() && !r->isEmpty()) return true;
+    if (hrgn) state().regions.remove(uint32_t(hrgn));
+    hrgn = 0;
+    return false;
+}
+
+// Maps a copy of the vertices, transforms a copy of the picture, and only when both worked hands out
+// the region and puts picture and vertices in place.
+template <class Step>
+int32_t carry(salon::Surface& obj, int32_t& hrgn, outline::PolygonSet set,
+              const std::function<void(float&, float&)>& vertex, Step pictureStep)
+{
+    if (!referenceOk(hrgn)) return 0;
+    int32_t w, h;
+    if (!transforms::sizeOf(obj, w, h) || w < 2 || h < 2 || !outline::valid(set)) return 0;
+    outline::Mapped m = outline::map(set, vertex);
+    if (!m.region.isValid() || m.region.isEmpty()) return 0;
+    salon::Surface picture = obj;
+    if (!pictureStep(picture)) return 0;
+    const uint32_t handle = state().regions.add(std::move(m.region));
+    if (!handle) return 0;
+    obj = std::move(picture);
+    outline::commit(set, m);
+    return int32_t(handle);
+}
+} // namespace
+
+int32_t Pixolf::PsObrRotaceO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                             LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY,
+                             float Uhel)
+{
+    return guard(0, [&] {
+        if (!referenceOk(Hrgn)) return 0;
+        outline::PolygonSet set{TpBodX, TpBodY, TpPlg, PocetPlg, PocetBodu};
+        if (!outline::valid(set)) return 0;
+        outline::RotationOutcome r;
+        if (!outline::rotate(Obj, *state().regions.find(uint32_t(Hrgn)), set, Uhel, depth(), r)) return 0;
+        const uint32_t handle = state().regions.add(std::move(r.outline.region));
+        if (!handle) return 0;
+        Obj = std::move(r.picture);
+        outline::commit(set, r.outline);
+        dX = r.dX;
+        dY = r.dY;
+        return int32_t(handle);
+    });
+}
+
+int32_t Pixolf::PsObrScaleO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                            LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY,
+                            float DpX, float DpY)
+{
+    return guard(0, [&] {
+        if (!(DpX >= 0.04f && DpX <= 20.0f && DpY >= 0.04f && DpY <= 20.0f)) return 0;
+        int32_t sx = 0, sy = 0;
+        const int32_t h = carry(Obj, Hrgn, {TpBodX, TpBodY, TpPlg, PocetPlg, PocetBodu},
+                                [&](float& x, float& y) { x *= DpX, y *= DpY; },
+                                [&](salon::Surface& p) { return transforms::scale(p, sx, sy, DpX, DpY, true) == 1; });
+        if (h) dX = sx, dY = sy;
+        return h;
+    });
+}
+
+int32_t Pixolf::PsObrFlipO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                           LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, bool FlipX, bool FlipY)
+{
+    return guard(0, [&] {
+        const float w = float(Obj.drawableWidth()), hh = float(Obj.drawableHeight());
+        return carry(Obj, Hrgn, {TpBodX, TpBodY, TpPlg, PocetPlg, PocetBodu},
+                     [&](float& x, float& y) {
+                         if (FlipX) x = w - x;
+                         if (FlipY) y = hh - y;
+                     },
+                     [&](salon::Surface& p) { return transforms::flip(p, FlipX, FlipY) == 1; });
+    });
+}
+
+int32_t Pixolf::PsObrRotLO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                           LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY)
+{
+    return guard(0, [&] {
+        const float w = float(Obj.drawableWidth());
+        int32_t sx = 0, sy = 0;
+        const int32_t h = carry(Obj, Hrgn, {TpBodX, TpBodY, TpPlg, PocetPlg, PocetBodu},
+                                [&](float& x, float& y) {
+                                    const float nx = y, ny = w - x;
+                                    x = nx, y = ny;
+                                },
+                                [&](salon::Surface& p) {
+                                    return transforms::quarterTurn(p, false, sx, sy, true, depth()) == 1;
+                                });
+        if (h) dX = sx, dY = sy;
+        return h;
+    });
+}
+
+int32_t Pixolf::PsObrRotRO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                           LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY)
+{
+    return guard(0, [&] {
+        const float hh = float(Obj.drawableHeight());
+        int32_t sx = 0, sy = 0;
+        const int32_t h = carry(Obj, Hrgn, {TpBodX, TpBodY, TpPlg, PocetPlg, PocetBodu},
+                                [&](float& x, float& y) {
+                                    const float nx = hh - y, ny = x;
+                                    x = nx, y = ny;
+                                },
+                                [&](salon::Surface& p) {
+                                    return transforms::quarterTurn(p, true, sx, sy, true, depth()) == 1;
+                                });
+        if (h) dX = sx, dY = sy;
+        return h;
     });
 }
 
