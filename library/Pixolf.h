@@ -330,6 +330,27 @@ public:
     // ==== [regions] end ====
 
     // ==== [pixels] Cut, picture changes, coverage arrays ====
+    // Scales Obj (width made even first) by DpX, DpY (0.04..20) with its shape, the non-black
+    // pixels; the result is the scaled shape's region. PJas: the shape's mean brightness; Thx, Thy,
+    // Thd, Thj (1..HBod): the pixels of its edge band Hrana (1..16) octagon steps wide, their colour
+    // and brightness / PJas (2 from twice PJas up). Obj is unchanged on failure.
+    int32_t RgnScaleSPC(salon::Surface& Obj, float DpX, float DpY, LongArray& Thx, LongArray& Thy, LongArray& Thd,
+                        SingleArray& Thj, int32_t& HBod, int32_t& PJas, int32_t Hrana = 1);
+    // Cuts the pixels of Obj1 inside the polygons (XPlg, YPlg; ZPlg the vertex counts, even-odd)
+    // into Obj2, moved by (VData(lo), VData(lo + 1)) when VData has them. ZPgA: in, how many
+    // polygons to take (0: all of ZPlg); out, how many were. Hrgn receives the cut's region in
+    // Obj2 (a handle it held stays the caller's). 1 / 0; nothing changes on 0.
+    int32_t SuOrezRng(salon::Surface& Obj1, salon::Surface& Obj2, const LongArray& VData, const LongArray& XPlg,
+                      const LongArray& YPlg, const LongArray& ZPlg, int32_t& ZPgA, int32_t& Hrgn);
+    // Changes Obj's picture by Typ: 1 grey (0.299 R + 0.587 G + 0.114 B), 2 negative, 3 brightness
+    // + Data1 (-255..255), 4 contrast Data1 percent about 128 (0..500), 5 black and white at grey
+    // level Data1 (0..255). Data2: a region limiting the change (0: the whole picture). 1 / 0.
+    int32_t PbObrZme1(int32_t Typ, salon::Surface& Obj, int32_t Data1 = 0, int32_t Data2 = 0);
+    // BPole (0..BmX-1, 0..BmY-1, indexed (x, y)) := NPlus inside region Hrgn, NMinus outside (each
+    // 0..255); NMin, NMax the smallest and largest value written. Result: with NPlocha the number
+    // of pixels inside, else 1; 0 on failure, also when the region covers none of the array.
+    int32_t SuPostPole(int32_t Hrgn, int32_t BmX, int32_t BmY, ByteArray& BPole, int32_t NPlus, int32_t NMinus,
+                       int32_t& NMin, int32_t& NMax, bool NPlocha = false);
     // ==== [pixels] end ====
 
     // ==== [painting] Mouse-driven painting, traces, watermarks, panels, gradients, line clips ====

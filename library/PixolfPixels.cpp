@@ -5,7 +5,9 @@
 #include "library/frame/Guard.h"
 #include "library/frame/LibraryState.h"
 #include "library/imaging/OutlineTransforms.h"
+#include "library/imaging/PictureChanges.h"
 #include "library/imaging/PixelArrays.h"
+#include "library/imaging/ScaleWithShape.h"
 #include "library/imaging/Transforms.h"
 
 #include <functional>
@@ -339,6 +341,75 @@ int32_t Pixolf::PsObrRotRO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBo
                                 });
         if (h) dX = sx, dY = sy;
         return h;
+    });
+}
+
+} // namespace pixol
+
+// ---- Shapes, cuts, picture changes, coverage arrays ----
+namespace pixol {
+
+int32_t Pixolf::RgnScaleSPC(salon::Surface& Obj, float DpX, float DpY, LongArray& Thx, LongArray& Thy, LongArray& Thd,
+                            SingleArray& Thj, int32_t& HBod, int32_t& PJas, int32_t Hrana)
+{
+    return guard(0, [&] {
+        salon::Surface picture = Obj;
+        salon::Region shape;
+        shapes::EdgePoints pts;
+        if (!shapes::scaleWithShape(picture, DpX, DpY, Hrana, depth(), shape, pts)) return 0;
+        const uint32_t h = state().regions.add(std::move(shape));
+        if (!h) return 0;
+        Obj = std::move(picture);
+        Thx = std::move(pts.x);
+        Thy = std::move(pts.y);
+        Thd = std::move(pts.colour);
+        Thj = std::move(pts.brightness);
+        HBod = pts.count;
+        PJas = pts.mean;
+        return int32_t(h);
+    });
+}
+
+int32_t Pixolf::SuOrezRng(salon::Surface& Obj1, salon::Surface& Obj2, const LongArray& VData, const LongArray& XPlg,
+                          const LongArray& YPlg, const LongArray& ZPlg, int32_t& ZPgA, int32_t& Hrgn)
+{
+    return guard(0, [&] {
+        if (&Obj1 == &Obj2) return 0;
+        const int32_t mx = VData.has(VData.lower) ? VData(VData.lower) : 0;
+        const int32_t my = VData.has(VData.lower + 1) ? VData(VData.lower + 1) : 0;
+        salon::Surface target = Obj2;
+        int32_t taken = ZPgA;
+        salon::Region cut;
+        if (!changes::cutAlongPolygons(Obj1, target, mx, my, XPlg, YPlg, ZPlg, taken, cut)) return 0;
+        const uint32_t h = state().regions.add(std::move(cut));
+        if (!h) return 0;
+        Obj2 = std::move(target);
+        ZPgA = taken;
+        Hrgn = int32_t(h);
+        return 1;
+    });
+}
+
+int32_t Pixolf::PbObrZme1(int32_t Typ, salon::Surface& Obj, int32_t Data1, int32_t Data2)
+{
+    return guard(0, [&] {
+        const salon::Region* limit = nullptr;
+        if (Data2 != 0) {
+            limit = state().regions.find(uint32_t(Data2));
+            if (!limit) return 0;
+        }
+        return changes::changePixels(Obj, Typ, Data1, limit) ? 1 : 0;
+    });
+}
+
+int32_t Pixolf::SuPostPole(int32_t Hrgn, int32_t BmX, int32_t BmY, ByteArray& BPole, int32_t NPlus, int32_t NMinus,
+                           int32_t& NMin, int32_t& NMax, bool NPlocha)
+{
+    return guard(0, [&] {
+        const salon::Region* r = state().regions.find(uint32_t(Hrgn));
+        int64_t inside = 0;
+        if (!r || !changes::coverage(*r, BmX, BmY, BPole, NPlus, NMinus, NMin, NMax, inside)) return 0;
+        return NPlocha ? int32_t(inside) : 1;
     });
 }
 
