@@ -36,7 +36,9 @@ bool warp(salon::Surface& obj, const WarpCorners& k, WarpResult& r)
 
     salon::Surface rows(bw, h), cols(bw, bh);
     rows.stretchMode = salon::StretchMode::Halftone;
-    cols.stretchMode = salon::StretchMode::BlackOnWhite;
+    // The platform's black-on-white mode ANDs the bytes of the rows a shrink drops, which speckles
+    // a photo with false colours; the columns are averaged like the rows instead.
+    cols.stretchMode = salon::StretchMode::Halftone;
     if (rows.drawableWidth() != bw || cols.drawableHeight() != bh) return false;
 
     // Rows: row y starts on the left edge and ends on the right edge of the quadrilateral.
