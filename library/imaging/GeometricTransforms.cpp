@@ -3,6 +3,7 @@
 #include "library/imaging/Transforms.h"
 
 #include "platform/Numbers.h"
+#include "platform/StretchKernels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -142,40 +143,19 @@ bool nonLinearPixels(salon::Bitmap& picture, float value, bool vertical)
     if (!(value >= 0.2f && value <= 1.8f)) return false;
     const int32_t n = vertical ? picture.height : picture.width;  // the stretched direction
     const int32_t across = vertical ? picture.width : picture.height;
-    if (n < 2 || across < 1) return false;  // one row has no weights to spread (division by H - 1)
-
-    std::vector<float> s(static_cast<size_t>(n)), c(static_cast<size_t>(n));
-    for (int32_t i = 0; i < n; ++i) s[size_t(i)] = (2.0f - value) + float(i) * (2.0f * value - 2.0f) / float(n - 1);
-    c[0] = 0.0f;
-    for (int32_t i = 1; i < n; ++i) c[size_t(i)] = c[size_t(i - 1)] + s[size_t(i - 1)];
-
-    const salon::Bitmap src = picture;
-    auto at = [&](int32_t line, int32_t pos, int ch) -> float {
-        line = std::min(line, n - 1);  // float drift must not reach past the last line
-        return vertical ? float(src.row(line)[3 * pos + ch]) : float(src.row(pos)[3 * line + ch]);
-    };
-    auto put = [&](int32_t line, int32_t pos, int ch, uint8_t v) {
-        (vertical ? picture.row(line)[3 * pos + ch] : picture.row(pos)[3 * line + ch]) = v;
-    };
-    for (int32_t i = 0; i < n; ++i) {
-        const float si = s[size_t(i)];
-        const int32_t hh = salon::fix(c[size_t(i)]);
-        float f = 1.0f - (c[size_t(i)] - float(hh));
-        if (f == 0.0f) f = 1.0f;
-        const int mode = (i == n - 1 || f >= si) ? 1 : (f + 1.0f >= si || i == n - 2) ? 2 : 3;
-        const float w1 = f / si, w2 = mode == 2 ? (si - f) / si : 1.0f / si, w3 = (si - f - 1.0f) / si;
-        for (int32_t pos = 0; pos < across; ++pos)
-            for (int ch = 0; ch < 3; ++ch) {
-                float v;
-                if (mode == 1)
-                    v = at(hh, pos, ch);
-                else if (mode == 2)
-                    v = w1 * at(hh, pos, ch) + w2 * at(hh + 1, pos, ch);
-                else
-                    v = w1 * at(hh, pos, ch) + w2 * at(hh + 1, pos, ch) + w3 * at(hh + 2, pos, ch);
-                put(i, pos, ch, salon::toByte(v));
-            }
-    }
+    if (n < 2 || across < 1 || picture.bitsPerPixel != 24) return false;  // one line has no weights to spread
+    // The editor's head turn and tilt run the same stretch; the library mixes the last but one line
+    // from two lines with the weights that remain.
+    static const salon::PixelKernel fastest = salon::fastestPixelKernel();
+    const std::vector<salon::StretchTap> taps = salon::stretchTaps(n, value, salon::LastButOne::TwoTermRest);
+    salon::Bitmap out = salon::Bitmap::rgb24(picture.width, picture.height);
+    const salon::StretchImage image{picture.pixels.data(), size_t(picture.rowBytes()), out.pixels.data(),
+                                    size_t(out.rowBytes()), picture.width, picture.height};
+    if (vertical)
+        salon::stretchDownColumns(image, taps, fastest);
+    else
+        salon::stretchAlongRows(image, taps, fastest);
+    picture = std::move(out);
     return true;
 }
 

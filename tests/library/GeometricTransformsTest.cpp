@@ -1,6 +1,7 @@
 #include "library/Pixolf.h"
 #include "library/frame/LibraryState.h"
 #include "platform/Numbers.h"
+#include "platform/StretchKernels.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,10 @@ TEST(NonLinearStretch, RowWeightsFollowTheFormula)
         {1.5f, {10, 200, 50}, {10, 105, 200}},        // s .5 1 1.5: copy, half and half, copy row 1
         {0.5f, {30, 90, 150}, {50, 120, 150}},        // s 1.5 1 .5: 2/3 + 1/3, 1/2 + 1/2, copy
         {0.2f, {0, 70, 140, 210, 0}, {31, 140, 168, 0, 0}},  // row 1 mixes three rows
+        // s .2 .6 1 1.4 1.8: row 3 (the last but one) would take three rows; it mixes two with
+        // u / s and (s - u) / s: 70 / 7 + 140 x 6 / 7 = 130 (the editor's head tilt, which keeps
+        // 1 / s for the second, gives 110).
+        {1.8f, {0, 70, 140, 210, 0}, {0, 0, 56, 130, 210}},
     };
     for (const auto& c : cases) {
         const int32_t h = int32_t(c.rows.size());
@@ -435,4 +440,30 @@ TEST(Warp, ATrapezoidGivesItsCoefficientsAndBoxAndBadCornersAreRefused)
     salon::Surface line = painted(1, 6, [](int32_t, int32_t) { return 0u; });
     EXPECT_EQ(0, lib.PsObrDefomR(line, dX, dY, x1, y1, x2, y2, x3, y3, x4, y4));
     EXPECT_EQ(before, lib.regionCount());
+}
+
+TEST(NonLinearStretch, EveryKernelFormGivesThePlainBytesWithTheLibrarysRule)
+{
+    // A picture of 37 x 29 (rows not a multiple of a vector, odd padding) of scattered bytes.
+    salon::Bitmap src = salon::Bitmap::rgb24(37, 29);
+    for (size_t i = 0; i < src.pixels.size(); ++i) src.pixels[i] = uint8_t((i * 2654435761u) >> 13);
+    for (float v : {0.2f, 0.7f, 1.3f, 1.8f})
+        for (bool down : {true, false}) {
+            const int32_t n = down ? src.height : src.width;
+            const auto taps = salon::stretchTaps(n, v, salon::LastButOne::TwoTermRest);
+            salon::Bitmap plain = salon::Bitmap::rgb24(37, 29);
+            auto run = [&](salon::Bitmap& out, salon::PixelKernel k) {
+                const salon::StretchImage image{src.pixels.data(), size_t(src.rowBytes()), out.pixels.data(),
+                                                size_t(out.rowBytes()), src.width, src.height};
+                if (down) salon::stretchDownColumns(image, taps, k);
+                else salon::stretchAlongRows(image, taps, k);
+            };
+            run(plain, salon::PixelKernel::Plain);
+            for (salon::PixelKernel k : {salon::PixelKernel::Sse2, salon::PixelKernel::Avx2}) {
+                if (!salon::pixelKernelRuns(k)) continue;
+                salon::Bitmap vec = salon::Bitmap::rgb24(37, 29);
+                run(vec, k);
+                EXPECT_EQ(plain.pixels, vec.pixels) << v << (down ? " down" : " along") << int(k);
+            }
+        }
 }
