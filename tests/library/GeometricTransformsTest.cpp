@@ -65,6 +65,28 @@ TEST(Rotation, AQuarterTurnClockwisePutsTheLeftColumnOnTopReadFromTheBottom)
         for (int32_t x = 0; x < 2; ++x) EXPECT_EQ(expected[y][x], red(s, x, y)) << x << "," << y;
 }
 
+TEST(Rotation, HalfARadianMatchesTheWorkedBilinearSums)
+{
+    Pixolf lib;
+    // 4 x 3, red = 10 + 30 x + 50 y, turned by 0.5: cos .87758, sin .47943. The corners give
+    // minX = -2 sin = -.95885, so dX = .95885, dY = 0; NW = nint(5.59) = 6, NH = nint(5.19) = 5,
+    // the object 5 x 4. Each pixel: xr = nint(x - dX), K = xr cos + y sin + 1, L = y cos - xr sin + 1,
+    // then P R A(M,N) + fx R A(M+1,N) + P fy A(M,N+1) + fx fy A(M+1,N+1) on the framed picture.
+    // E.g. (2, 2): xr = 1, K = 2.8364, L = 2.2757, P = .1629, R = .7214, source pixels (1,1) 90,
+    // (2,1) 120, (1,2) 140, (2,2) 170: .1629 x .7214 x 90 + .8364 x .7214 x 120 + .1629 x .2757 x 140
+    // + .8364 x .2757 x 170 = 128.48 -> 128. The top-right pixel (4, 0) lies outside: black.
+    salon::Surface s = painted(4, 3, [](int32_t x, int32_t y) { return packRgb(uint8_t(10 + 30 * x + 50 * y), 0, 0); });
+    float dX, dY;
+    ASSERT_EQ(1, lib.PsObrRotace(s, 0.5f, dX, dY));
+    ASSERT_EQ(5, s.drawableWidth());
+    ASSERT_EQ(4, s.drawableHeight());
+    EXPECT_NEAR(0.958851f, dX, 1e-5f);
+    EXPECT_EQ(0.0f, dY);
+    const int expected[4][5] = {{4, 10, 19, 3, 0}, {47, 68, 70, 71, 39}, {85, 126, 128, 131, 47}, {0, 56, 151, 147, 0}};
+    for (int32_t y = 0; y < 4; ++y)
+        for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(expected[y][x], red(s, x, y)) << x << "," << y;
+}
+
 TEST(Rotation, WithoutResizingTheRotatedPictureIsCentred)
 {
     Pixolf lib;
