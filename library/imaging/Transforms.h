@@ -5,6 +5,7 @@
 // picture code; the 0.996 factors keep weighted sums below 256.
 #include "platform/Bitmap.h"
 #include "platform/BoundedArray.h"
+#include "platform/PixelKernel.h"
 #include "platform/Region.h"
 #include "platform/Surface.h"
 
@@ -27,7 +28,10 @@ struct Rotated {
     salon::Bitmap pixels;   // NW x NH: one column and row more than the rotated picture
     float dX = 0, dY = 0;   // where the rotated origin lies in it
 };
-// The bilinear rotation of a W x H picture by u radians (positive: clockwise on screen).
+// The bilinear rotation of a W x H picture by u radians (positive: clockwise on screen). Plain
+// mixes one channel at a time, the other forms a pixel's three channels in one vector; all give
+// the same bytes.
+bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out, salon::PixelKernel kernel);
 bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out);
 int32_t rotate(salon::Surface& obj, float u, float& dX, float& dY, bool resize, int32_t colourDepth);
 

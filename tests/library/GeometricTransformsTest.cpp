@@ -1,5 +1,6 @@
 #include "library/Pixolf.h"
 #include "library/frame/LibraryState.h"
+#include "library/imaging/Transforms.h"
 #include "platform/Numbers.h"
 #include "platform/StretchKernels.h"
 
@@ -488,4 +489,17 @@ TEST(NonLinearStretch, EveryKernelFormGivesThePlainBytesWithTheLibrarysRule)
                 EXPECT_EQ(plain.pixels, vec.pixels) << v << (down ? " down" : " along") << int(k);
             }
         }
+}
+
+TEST(Rotation, TheVectorFormGivesThePlainBytes)
+{
+    salon::Bitmap src = salon::Bitmap::rgb24(37, 23);
+    for (size_t i = 0; i < src.pixels.size(); ++i) src.pixels[i] = uint8_t((i * 2654435761u) >> 11);
+    for (float u : {0.0f, 0.1f, 0.5f, 1.5707963f, 2.7f, -0.9f, 3.1415927f, 5.0f}) {
+        transforms::Rotated plain, vec;
+        ASSERT_TRUE(transforms::rotatePixels(src, u, plain, salon::PixelKernel::Plain));
+        ASSERT_TRUE(transforms::rotatePixels(src, u, vec, salon::PixelKernel::Sse2));
+        EXPECT_EQ(plain.pixels, vec.pixels) << u;
+        EXPECT_EQ(plain.dX, vec.dX);
+    }
 }
