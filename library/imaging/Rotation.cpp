@@ -4,15 +4,12 @@
 #include "library/imaging/PixelArrays.h"
 #include "library/imaging/Transforms.h"
 
+#include "platform/Bilinear.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace pixol::transforms {
 
@@ -29,16 +26,6 @@ salon::Region grownDiagonally(const salon::Region& r, int32_t n)
     }
     return a;
 }
-#if defined(__SSE2__)
-// A pixel's three channels (and the byte after them, in a lane nobody stores) as floats.
-inline __m128 channels(const uint8_t* p)
-{
-    uint32_t v;
-    std::memcpy(&v, p, 4);
-    const __m128i zero = _mm_setzero_si128();
-    return _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(int32_t(v)), zero), zero));
-}
-#endif
 } // namespace
 
 bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out)
@@ -103,25 +90,16 @@ bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out, salon::Pi
                 if (m > w + 1 || n > h + 1) continue;
                 const float fx = k - float(m), fy = l - float(n);
                 const float p = (1.0f - fx) * 0.996f, q = (1.0f - fy) * 0.996f;
-                const float w00 = p * q, w10 = fx * q, w01 = p * fy, w11 = fx * fy;
                 const uint8_t* a0 = a.data() + size_t(n) * size_t(as) + 3 * size_t(m);
-                const uint8_t* a1 = a0 + as;
+                // The library's formula multiplies the weights first: (P R) A + (fx R) B + ...
+                constexpr salon::BilinearOrder weightsFirst = salon::BilinearOrder::WeightsFirst;
 #if defined(__SSE2__)
                 if (vector) {
-                    // The same products and the same left-to-right sums in every lane; rounding to
-                    // nearest even and saturating to 0..255 as toByte does.
-                    __m128 sum = _mm_mul_ps(_mm_set1_ps(w00), channels(a0));
-                    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(w10), channels(a0 + 3)));
-                    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(w01), channels(a1)));
-                    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(w11), channels(a1 + 3)));
-                    const __m128i r = _mm_cvtps_epi32(sum);
-                    const uint32_t v = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(r, r), r)));
-                    std::memcpy(dst + 3 * x, &v, 3);
+                    salon::bilinearSse2<weightsFirst>(a0, size_t(as), fx, fy, p, q, dst + 3 * x, false);
                     continue;
                 }
 #endif
-                for (int ch = 0; ch < 3; ++ch)
-                    dst[3 * x + ch] = salon::toByte(w00 * a0[ch] + w10 * a0[3 + ch] + w01 * a1[ch] + w11 * a1[3 + ch]);
+                salon::bilinearPlain<weightsFirst>(a0, size_t(as), fx, fy, p, q, dst + 3 * x);
             }
         }
     return true;
