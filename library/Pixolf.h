@@ -129,6 +129,23 @@ public:
                      const std::string& JpObr, const LongArray& BRgn, const LongArray& BDData, bool Dotaz = false);
 
     // ==== [files] Polygon picture files NLG / NSG and region data ====
+    // A new region from the NLG file JmeSou (name ending in "NLG"), scaled from its reference size
+    // to SrX x SrY (stored size when any is 0); 0 for a missing or damaged file.
+    int32_t SuCtiNLG(const std::string& JmeSou, int32_t SrX = 0, int32_t SrY = 0);
+    // Writes region Hrgn (not empty) with reference size SrX x SrY; Dotaz asks text 68 before
+    // replacing a file. The old file stays whole unless the new one was written completely.
+    int32_t SuPisNLG(const std::string& JmeSou, int32_t Hrgn, bool Dotaz = false, int32_t SrX = 0, int32_t SrY = 0);
+    // The regions of the NSG file JmeSou into SadaHrgn(1..m) (0 for empty slots), scaled as SuCtiNLG.
+    int32_t SuCtiNSG(const std::string& JmeSou, LongArray& SadaHrgn, int32_t SrX = 0, int32_t SrY = 0);
+    // Writes the regions of SadaHrgn (lower to upper bound) as an NSG set; empty or invalid ones as zeros.
+    int32_t SuPisNSG(const std::string& JmeSou, const LongArray& SadaHrgn, bool Dotaz = false, int32_t SrX = 0,
+                     int32_t SrY = 0);
+    // The region data of Hrgn into Hara(1..S/4); result S, 0 (Hara = (0)) for an empty or unknown region.
+    int32_t RgnNactiData(int32_t Hrgn, LongArray& Hara);
+    // A new region from DlRgn bytes of region data Bada mapped by x' = TM11 x + TM21 y + TeDx,
+    // y' = TM12 x + TM22 y + TeDy (corners rounded half to even); 0 when the data is not a region's.
+    int32_t RgnZapisData(const LongArray& Bada, int32_t DlRgn, float TeDx, float TeDy, float TM11, float TM12,
+                         float TM21, float TM22);
     // ==== [files] end ====
 
     // ---- Reserved readers and writers ----
@@ -208,15 +225,87 @@ public:
     // ==== [painting] end ====
 
     // ==== [files] File-system services and dialogs; picture contents file ====
+    // 1 when a normal file (not a directory or hidden file) of exactly the name Jme exists;
+    // wildcard patterns never exist.
+    int32_t FsExist(const std::string& Jme);
+    // Deletes the library's scratch temporary file (made by SuSettingsP) when it exists.
+    void SyTmpDel();
     // ==== [files] end ====
 
     // ---- Region handles ----
-    // 1 when Hrgn names a valid region of the thread's table, else 0.
-    int32_t RgnTestuj(int32_t Hrgn);
+    // The validity test: Typ 0 releases an invalid or empty region (Hrgn = 0, result 0); Typ 1
+    // releases only an invalid one and answers -1 for an empty one; 1 for a region; other Typ 1.
+    int32_t RgnTestuj(int32_t& Hrgn, int32_t Typ = 0);
     // Deletes region Hrgn; 1 when it named one. Hrgn becomes 0 either way.
     int32_t TsRgn(int32_t& Hrgn);
 
     // ==== [regions] Region toolkit ====
+    // Regions returned are new handles the caller owns (0 = failure or nothing). With Novy False a
+    // method releases Hrgn and stores its result there. Methods that test their input "type 0"
+    // release an empty or invalid Hrgn and set it to 0.
+    // Typ 1-5: intersection, union, exclusive or, Hrgn1 minus Hrgn2, Hrgn2 minus Hrgn1; 6-10 the same
+    // and Hrgn1 released and replaced by the result; 11-15 also Hrgn2 released and set to 0 (the
+    // same region in both is released once). Empty inputs and results are allowed.
+    int32_t RgnCombine(int32_t& Hrgn1, int32_t& Hrgn2, int32_t Typ);
+    // A copy (an empty region gives an empty copy).
+    int32_t RgnKopiruj(int32_t& Hrgn);
+    // A copy moved by (X, Y).
+    int32_t RgnPosuvXY(int32_t& Hrgn, int32_t X, int32_t Y);
+    // The part inside the rectangle (TpLeft < TpRight and TpTop < TpBottom, else 0).
+    int32_t RgnOrizni(int32_t& Hrgn, int32_t TpLeft, int32_t TpTop, int32_t TpRight, int32_t TpBottom,
+                      bool Novy = false);
+    // The rectangle minus the region.
+    int32_t RgnInvertuj(int32_t& Hrgn, int32_t TpLeft, int32_t TpTop, int32_t TpRight, int32_t TpBottom,
+                        bool Novy = true);
+    // Shrunk by PBod (1-16) steps: octagon steps with Typ True, square steps with Typ False. Shrunk
+    // to nothing gives 0, and with Novy False releases Hrgn (Hrgn = 0).
+    int32_t RgnZmensi(int32_t& Hrgn, int32_t PBod = 1, bool Typ = true, bool Novy = true);
+    // Grown by PBod (1-16) steps, octagon or square as RgnZmensi.
+    int32_t RgnZvetsi(int32_t& Hrgn, int32_t PBod = 1, bool Typ = true, bool Novy = true);
+    // Closing: grown then shrunk by PBod (1-16) octagon steps; fills gaps and notches narrower than
+    // about twice PBod.
+    int32_t RgnVyhladit(int32_t& Hrgn, int32_t PBod = 1, bool Novy = false);
+    // The inner border: the region minus the region shrunk by one diagonal step; 0 when either is empty.
+    int32_t RgnOkraj(int32_t& Hrgn, bool Novy = true);
+    // A frame dX (1-16) pixels wide by square steps: Misto 1 outside, 2 on the edge (dX / 2 out,
+    // the rest in), 3 inside. 0 when the frame or the shrunk region is empty, or for another Misto.
+    int32_t RgnFrame(int32_t& Hrgn, int32_t dX, int32_t Misto, bool Novy = true);
+    // HrgnV = the one-pixel ring just outside, HrgnC = the band PBod octagon steps wide just inside,
+    // HrgnO = the core left inside that band. The old HrgnV, HrgnO, HrgnC are released first.
+    int32_t RgnObjektObrys(int32_t& Hrgn, int32_t& HrgnV, int32_t& HrgnO, int32_t& HrgnC, int32_t PBod = 1);
+    // In place: adds every pixel with the region hg pixels above and below it (VV), then left and
+    // right (HV). Gaps of up to hg pixels close completely; wider ones only in their middle.
+    int32_t RgnUpravSpc(int32_t& Hrgn, bool VV = true, bool HV = false, uint8_t hg = 1);
+    // The region data array (from 1) of Hrgn within the rectangle, or of the rectangle itself when
+    // Hrgn is 0; Har1 its element count, XLe..YSr its bounding box. -1 when there is nothing to
+    // read (empty region or intersection, size below 1), 0 when Hrgn is not a region. Hara has one
+    // element after every failure.
+    int32_t RgnPole(int32_t Hrgn, LongArray& Hara, int32_t& Har1, int32_t TpLeft, int32_t TpTop, int32_t TpWidth,
+                    int32_t TpHeight, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr);
+    int32_t RgnPole(int32_t Hrgn, LongArray& Hara, int32_t& Har1, int32_t TpLeft, int32_t TpTop, int32_t TpWidth,
+                    int32_t TpHeight);
+    // Region CRgn (1..Cit) of a packed store: Poct1(k) the element count of region k's data, Poct2
+    // the data arrays one after another.
+    int32_t RgnCreate(int32_t Cit, int32_t CRgn, const LongArray& Poct1, const LongArray& Poct2);
+    // The union of the quadrilaterals of every 4 of the first Pocet points (a multiple of 4), each
+    // filled by the winding rule.
+    int32_t RgnSgRectPlg(const SingleArray& TpBodX, const SingleArray& TpBodY, int32_t Pocet);
+    // Draws the polygon set on device context ObjHdc in one pass: outlines in its pen, insides by
+    // the even-odd rule in its fill. 0 when the counts do not fit the arrays.
+    int32_t PlgKresli(int32_t ObjHdc, const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg,
+                      int32_t PocetPlg);
+    // HrgnA = a copy of Hrgn and the A arrays copies of the polygon set. On failure the A arrays
+    // have one element and both counts are 0.
+    int32_t CopySingleRgn(int32_t& Hrgn, const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg,
+                          int32_t PocetPlg, int32_t PocetBodu, int32_t& HrgnA, SingleArray& TpBodXA,
+                          SingleArray& TpBodYA, LongArray& TpPlgA, int32_t& PocetPlgA, int32_t& PocetBoduA);
+    // Fills the region on Obj with brush number Typ: 0 null, 1-5 white to black, 6-10 the pattern
+    // brushes, 11 a random colour, 12 XColor. 0 when the brush set is not loaded.
+    int32_t RgnVybarvit(salon::Surface& Obj, int32_t Hrgn, int32_t Typ, int32_t XColor = 0);
+    // Clips Obj's drawing to a copy of Hrgn, or to its whole drawable area when Hrgn is no region.
+    int32_t SuClipRgn(salon::Surface& Obj, int32_t Hrgn = 0);
+    // The same for device context HdcO; without a region the clip is (0, 0, PrX, PrY).
+    int32_t StClipRgn(int32_t HdcO, int32_t Hrgn, int32_t PrX, int32_t PrY);
     // ==== [regions] end ====
 
     // ==== [pixels] Geometric transforms ====
@@ -266,6 +355,64 @@ public:
     // ==== [painting] end ====
 
     // ==== [regions] Regions from pictures and region shape transforms ====
+    // Polygon sets: TpBodX, TpBodY (0..PocetBodu-1) the vertices, TpPlg (0..PocetPlg-1) the vertex
+    // counts, filled by the even-odd rule. The RgnS methods change the vertices in place and build a
+    // fresh region from them; the arrays must start at 0 with at least 4 points and 2 counts (one
+    // count when PocetPlg is 1), and the counts must fit the points, else 0 and nothing changes.
+    // The pixels of Obj passing a test: Typ 0-2 some byte above 7, 15, Delta; 3-5 some byte below 248,
+    // 240, 255 - Delta; 6 not within Delta of Barva in every byte; 7-13 the picture minus the same.
+    int32_t RgnObraz(salon::Surface& Obj, int32_t Typ = 0, int32_t Delta = 0, int32_t Barva = 0);
+    // The magic wand: the four-connected area around (AgX, AgY) whose bytes differ from the seed's
+    // by at most Tolera (0-100). The picture must exceed 20 x 20 pixels.
+    int32_t RgnHulka(salon::Surface& Obj, int32_t Tolera, int32_t AgX, int32_t AgY);
+    // The region's boundary as a polygon set: outer loops clockwise on the screen, holes the other
+    // way, only corners as vertices. On failure TpPlg has one element and both counts are 0.
+    int32_t RgnAnalyzuj(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, LongArray& TpPlg, int32_t& PocetPlg,
+                        int32_t& PocetBodu);
+    // The region of a polygon set.
+    int32_t RgnSSetRgn(const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                       int32_t PocetBodu);
+    // Moved by (X, Y).
+    int32_t RgnSOffset(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                       int32_t PocetPlg, int32_t PocetBodu, float X = 0, float Y = 0);
+    // Scaled about the origin by DpX, DpY (each 0.04-20).
+    int32_t RgnSScale(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                      int32_t PocetPlg, int32_t PocetBodu, float DpX = 1, float DpY = 1);
+    // Mirrored: x becomes PrX - x (left + right of Hrgn's box when PrX is 0), y likewise.
+    int32_t RgnSFlip(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, bool FlipX = false, bool FlipY = false, int32_t PrX = 0, int32_t PrY = 0);
+    // A quarter turn clockwise on the screen: (x, y) becomes (PrY - y, x), PrY 0 meaning top + bottom.
+    int32_t RgnS90R(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                    int32_t PocetBodu, int32_t PrX = 0, int32_t PrY = 0);
+    // A quarter turn anticlockwise: (x, y) becomes (y, PrX - x), PrX 0 meaning left + right.
+    int32_t RgnS90L(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                    int32_t PocetBodu, int32_t PrX = 0, int32_t PrY = 0);
+    // Turned by Uhel radians about the origin, then moved by (CnX, CnY). When both are 0 they are
+    // computed and returned: Roh True keeps the box's top-left corner, False its centre.
+    int32_t RgnSOtoc(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, float Uhel, float& CnX, float& CnY, bool Roh = true);
+    int32_t RgnSOtoc(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, float Uhel);
+    // (x, y) becomes (x t1 + y t2 + x y q1 + ddx, x t4 + y t3 + x y q2 + ddy).
+    int32_t RgnSDeform(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                       int32_t PocetPlg, int32_t PocetBodu, float t1, float t2, float t3, float t4, float q1, float q2,
+                       int32_t ddx, int32_t ddy);
+    // The region's rectangles scaled about the origin by DpX, DpY (each 0.04-20), corners rounded
+    // half to even.
+    int32_t RgnScale(int32_t& Hrgn, float DpX = 1, float DpY = 1, bool Novy = true);
+    // Mirrored within its own bounding box.
+    int32_t RgnFlip(int32_t& Hrgn, bool FlipX = false, bool FlipY = false, bool Novy = true);
+    // Splits Hrgn into its edge-connected parts (in the order of their top-left rectangles), each
+    // scaled by DpX, DpY (0.1-5): Qhr(1..Cit) the scaled parts, Poct1/Poct2 the unscaled parts as a
+    // packed store. A part that scales to nothing is added to Hrgn1 instead (0 when Hrgn1 is no
+    // region then).
+    int32_t RgnOmal(int32_t& Hrgn, int32_t& Hrgn1, float DpX, float DpY, LongArray& Qhr, int32_t& Cit, LongArray& Poct1,
+                    LongArray& Poct2);
+    // A line dW pixels thick with round ends.
+    int32_t RgnLine(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t dW);
+    // The same line united with Hrgn. Hrgn is released in every case and set to 0 (no region: the
+    // line alone).
+    int32_t RgnLineAdd(int32_t& Hrgn, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t dW);
     // ==== [regions] end ====
 
     // ---- Angle, colour and number utilities (pi = 3.141592654, y down, clockwise positive) ----
@@ -327,6 +474,22 @@ public:
     Picture SuRscO(int32_t Ag1, int32_t Ag2);
 
     // ==== [regions] Text regions and region frames ====
+    // The pixels of SText (UTF-8) in a font: TF5 the font name (fontconfig finds the nearest
+    // installed face), TF6 its size in points at 96 dpi, TF1 bold, TF2 italic, TF3 underlined,
+    // TF4 struck through, TF7 the weight 1-1000 (0: 700 with TF1, else 400), TF8 the angle in
+    // tenths of a degree anticlockwise about (CmX, CmY), the top-left corner of the text's line.
+    // Hrgn's old region is released and Hrgn receives the new one, which is also the result; 0
+    // when nothing could be drawn (no font, empty text, size outside 1-1000).
+    int32_t SuTextRgn(const std::string& SText, int32_t CmX, int32_t CmY, bool TF1, bool TF2, bool TF3, bool TF4,
+                      const std::string& TF5, int32_t TF6, int32_t TF7, int32_t TF8, int32_t& Hrgn);
+    // The one-pixel inner edge of Hrgn drawn on Obj in its pen colour. Hrgn1 receives the edge
+    // pixels facing up or left (and not down or right), Hrgn2 those facing down or right, Hrgn3 the
+    // whole edge; their old regions are released first. 0 for an empty or invalid Hrgn.
+    int32_t STLFrame(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
+    // The same edge raised: the up-left part white, the down-right part grey (&H808080).
+    int32_t STLFrameUp(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
+    // The same edge sunken: the up-left part grey, the down-right part white.
+    int32_t STLFrameDown(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
     // ==== [regions] end ====
 
     // ==== [pixels] Cut, picture changes, coverage arrays ====
