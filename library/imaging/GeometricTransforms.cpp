@@ -182,7 +182,8 @@ std::vector<Span> spans(int32_t from, int32_t to, float step)
     for (int32_t i = 0; i < to; ++i) {
         const float a = float(i) * step;
         const float b = std::min(float(i + 1) * step, end);
-        const int32_t j0 = salon::fix(a), j1 = std::min(salon::fix(b), from - 1);
+        // Single-precision products of large sizes may round up to the edge; no span starts past it.
+        const int32_t j0 = std::min(salon::fix(a), from - 1), j1 = std::min(salon::fix(b), from - 1);
         Span& sp = out[size_t(i)];
         sp.first = j0;
         if (j1 <= j0) {

@@ -8,6 +8,12 @@
 
 namespace pixol::outline {
 
+namespace {
+// Outlines are scanned only within this square: far beyond any picture a surface can hold, and
+// small enough that a wild vertex cannot make the scan run for minutes.
+constexpr salon::Rect OutlineReach{-65536, -65536, 65536, 65536};
+} // namespace
+
 bool valid(const PolygonSet& s)
 {
     if (s.x.lower != 0 || s.y.lower != 0 || s.x.upper() < 3 || s.y.upper() < 3) return false;
@@ -37,7 +43,7 @@ Mapped map(const PolygonSet& s, const std::function<void(float&, float&)>& verte
         pts[i] = {salon::roundHalfEven(m.x[i]), salon::roundHalfEven(m.y[i])};
     }
     const std::vector<int32_t> counts(s.counts.values.begin(), s.counts.values.begin() + s.polygons);
-    m.region = salon::Region::polygons(pts, counts, salon::FillRule::EvenOdd);
+    m.region = salon::Region::polygons(pts, counts, salon::FillRule::EvenOdd, OutlineReach);
     return m;
 }
 
@@ -108,7 +114,7 @@ bool rotate(const salon::Surface& obj, const salon::Region& reference, const Pol
         pts[i] = {salon::roundHalfEven(moved.x[i]), salon::roundHalfEven(moved.y[i])};
     }
     const std::vector<int32_t> counts(set.counts.values.begin(), set.counts.values.begin() + set.polygons);
-    moved.region = salon::Region::polygons(pts, counts, salon::FillRule::EvenOdd);
+    moved.region = salon::Region::polygons(pts, counts, salon::FillRule::EvenOdd, OutlineReach);
     if (!moved.region.isValid() || moved.region.isEmpty()) return false;
     out.outline = std::move(moved);
     out.dX = ((x1 - x0) - w) / 2;

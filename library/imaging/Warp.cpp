@@ -14,6 +14,11 @@ bool warp(salon::Surface& obj, const WarpCorners& k, WarpResult& r)
     int32_t w, h;
     if (!sizeOf(obj, w, h) || w < 2 || h < 2) return false;
     if (!(k.x1 < k.x4 && k.x2 < k.x3 && k.y1 < k.y2 && k.y4 < k.y3)) return false;
+    // Corners far apart would make a picture no surface can hold, and scanning their polygon alone
+    // would take as long as its height: they are refused before anything is built.
+    const int64_t spanX = int64_t(std::max(k.x3, k.x4)) - std::min(k.x1, k.x2);
+    const int64_t spanY = int64_t(std::max(k.y2, k.y3)) - std::min(k.y1, k.y4);
+    if (spanX > (1 << 20) || spanY > (1 << 20) || spanX * spanY > (int64_t(64) << 20)) return false;
     const salon::Point quad[4] = {{k.x1, k.y1}, {k.x2, k.y2}, {k.x3, k.y3}, {k.x4, k.y4}};
     salon::Region q = salon::Region::polygon(quad, salon::FillRule::EvenOdd);
     if (!q.isValid() || q.isEmpty()) return false;

@@ -460,6 +460,9 @@ TEST(Warp, ATrapezoidGivesItsCoefficientsAndBoxAndBadCornersAreRefused)
     const int32_t before = lib.regionCount();
     int32_t a = 5, b = 0;  // x1 >= x4
     EXPECT_EQ(0, lib.PsObrDefomR(s, dX, dY, a, y1, x2, y2, x3, y3, b, y4));
+    // Corners millions of pixels apart are refused at once, before any polygon is scanned.
+    int32_t farX = 2000000, farY = 3000000, y2b = 3000000;
+    EXPECT_EQ(0, lib.PsObrDefomR(s, dX, dY, x1, y1, x2, y2b, farX, farY, farX, y4));
     salon::Surface line = painted(1, 6, [](int32_t, int32_t) { return 0u; });
     EXPECT_EQ(0, lib.PsObrDefomR(line, dX, dY, x1, y1, x2, y2, x3, y3, x4, y4));
     EXPECT_EQ(before, lib.regionCount());
