@@ -114,22 +114,21 @@ int32_t rotate(salon::Surface& obj, float u, float& dX, float& dY, bool resize, 
     dX = r.dX;
     dY = r.dY;
     const int32_t nw = r.pixels.width, nh = r.pixels.height;
-    salon::Bitmap result;
     if (resize) {
-        // The extra column and row of the rotated array are left out.
-        result = salon::Bitmap::rgb24(std::max(nw - 1, 1), std::max(nh - 1, 1));
-        for (int32_t y = 0; y < result.height; ++y)
-            std::copy_n(r.pixels.row(y), size_t(3 * result.width), result.row(y));
-    } else {
-        // The rotated picture (NW - 1 wide) centred on the W x H object.
-        result = salon::Bitmap::rgb24(w, h);
-        const int32_t rw = nw - 1, rh = nh - 1;
-        const int32_t destX = rw < w ? (w - rw) / 2 : 0, destY = rh < h ? (h - rh) / 2 : 0;
-        const int32_t srcX = w < rw ? (rw - w) / 2 : 0, srcY = h < rh ? (rh - h) / 2 : 0;
-        const int32_t cw = std::min(w - destX, rw - srcX), chh = std::min(h - destY, rh - srcY);
-        for (int32_t y = 0; y < chh; ++y)
-            std::copy_n(r.pixels.row(y + srcY) + 3 * srcX, size_t(3 * cw), result.row(y + destY) + 3 * destX);
+        // The extra column and row of the rotated array are left out: the rows are written into an
+        // object one pixel smaller each way, which takes what fits.
+        if (!pixels::clearSized(obj, std::max(nw - 1, 1), std::max(nh - 1, 1)) || !obj.writeRows(r.pixels)) return 0;
+        obj.keepImage();
+        return 1;
     }
+    // The rotated picture (NW - 1 wide) centred on the W x H object.
+    salon::Bitmap result = salon::Bitmap::rgb24(w, h);
+    const int32_t rw = nw - 1, rh = nh - 1;
+    const int32_t destX = rw < w ? (w - rw) / 2 : 0, destY = rh < h ? (h - rh) / 2 : 0;
+    const int32_t srcX = w < rw ? (rw - w) / 2 : 0, srcY = h < rh ? (rh - h) / 2 : 0;
+    const int32_t cw = std::min(w - destX, rw - srcX), chh = std::min(h - destY, rh - srcY);
+    for (int32_t y = 0; y < chh; ++y)
+        std::copy_n(r.pixels.row(y + srcY) + 3 * srcX, size_t(3 * cw), result.row(y + destY) + 3 * destX);
     return replaceWith(obj, result) ? 1 : 0;
 }
 
