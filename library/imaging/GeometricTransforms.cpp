@@ -68,6 +68,10 @@ salon::Bitmap stretched(const salon::Bitmap& b, int32_t sw, int32_t sh, int32_t 
 void showOnCleared(salon::Surface& obj, const salon::Bitmap& pixels, int32_t dx, int32_t dy)
 {
     obj.clearPicture();
+    if (dx == 0 && dy == 0 && pixels.width == obj.drawableWidth() && pixels.height == obj.drawableHeight()) {
+        obj.writeRows(pixels);  // covers it all: nothing of the background stays
+        return;
+    }
     salon::Bitmap img = obj.readRows();
     paste(img, pixels, dx, dy);
     obj.writeRows(img);
