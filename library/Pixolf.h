@@ -195,6 +195,30 @@ public:
                            int32_t CMax, int32_t XMax, int32_t YMax, int32_t ObTyp);
 
     // ==== [pixels] Pixel arrays ====
+    // Obj's picture into Pole (byte column 0..stride-1, row 0..H-1, blue-green-red); Typ 0 plain,
+    // 1 keep the drawn image first, 2 reduce to 15/16-bit colours on such a display, 3 both.
+    int32_t CreateObrPole(salon::Surface& Obj, int32_t& BmX, int32_t& BmY, ByteArray& Pole, int32_t Typ = 0);
+    // As CreateObrPole, the colour reduction only inside region Hrgn (none: no pixel reduced).
+    int32_t CreateObrPoleRgn(salon::Surface& Obj, int32_t& BmX, int32_t& BmY, ByteArray& Pole, int32_t Typ = 0,
+                             int32_t Hrgn = 0);
+    // Writes a BmX x BmY pixel array into Obj, resizing Obj first when its size differs.
+    int32_t ObnovObrPole(salon::Surface& Obj, int32_t BmX, int32_t BmY, const ByteArray& Pole, int32_t Typ = 0);
+    // PoleB := a copy of PoleA with PoleA's bounds (1 to 3 dimensions).
+    int32_t PsPoleCopy(const ByteArray& PoleA, ByteArray& PoleB);
+    // Elements (0..BmX-1, 0..BmY-1) of PSrc into the existing PDst; 0 when either lacks them.
+    int32_t PsPoleBod(ByteArray& PDst, const ByteArray& PSrc, int32_t BmX, int32_t BmY);
+    // A picture file held in Bafr (its bytes) becomes Obj's persistent picture; Obj takes its size.
+    int32_t SuMemTmpObr(salon::Surface& Obj, const std::string& Bafr);
+    // A picture file into a pixel array (with the 15/16-bit reduction).
+    int32_t UaPoleLoad(const std::string& Name, int32_t& BmX, int32_t& BmY, ByteArray& Pole);
+    // A picture file's bytes into a pixel array, decoded in memory.
+    int32_t UaMemTmpPole(const std::string& Bafr, int32_t& BmX, int32_t& BmY, ByteArray& Pole);
+    // The BmX x BmY window at (dX, dY) of device context HdcF (PrxC x PrYC) into a pixel array.
+    int32_t UaLoadPoleScreen(int32_t HdcF, int32_t PrxC, int32_t PrYC, int32_t dX, int32_t dY, int32_t BmX,
+                             int32_t BmY, ByteArray& Pole);
+    // The same window into Obj, sized BmX x BmY.
+    int32_t UaLoadObrScreen(int32_t HdcF, int32_t PrxC, int32_t PrYC, salon::Surface& Obj, int32_t dX, int32_t dY,
+                            int32_t BmX, int32_t BmY);
     // ==== [pixels] end ====
 
     // ==== [painting] Point and colour utilities over pixel arrays ====
@@ -285,6 +309,46 @@ public:
     // ==== [regions] end ====
 
     // ==== [pixels] Geometric transforms ====
+    // Rotates Obj by Uhel radians (clockwise on screen), bilinear; dX, dY: where the old origin went.
+    // ZmRoz: grow to the rotated size, else keep W x H with the rotated picture centred. Region:
+    // leave the result on work surface 0 (for the outline transforms) and keep Obj.
+    int32_t PsObrRotace(salon::Surface& Obj, float Uhel, float& dX, float& dY, bool ZmRoz = true, bool Region = false);
+    int32_t PsObrRotace(salon::Surface& Obj, float Uhel);
+    // Scales Obj by DpX, DpY (new sides 2..2000); dX, dY: half the growth (0 without ZmRoz).
+    int32_t PsObrScale(salon::Surface& Obj, int32_t& dX, int32_t& dY, float DpX = 1, float DpY = 1, bool ZmRoz = true);
+    // Mirrors Obj left-right (FlipX) and/or top-bottom (FlipY); at least one flag.
+    int32_t PsObrFlip(salon::Surface& Obj, bool FlipX, bool FlipY);
+    // A quarter turn clockwise (R) or anticlockwise (L); dX = (H - W) \ 2, dY = (W - H) \ 2.
+    int32_t PsObrRotR(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz = true);
+    int32_t PsObrRotL(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz = true);
+    // Warps Obj into the quadrilateral 1 top-left, 2 bottom-left, 3 bottom-right, 4 top-right; the
+    // result is its region (moved to the origin), with the bilinear map's coefficients.
+    int32_t PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                        int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4, int32_t& Ex, int32_t& Ey,
+                        float& t1, float& t2, float& t3, float& t4, float& q1, float& q2, int32_t& ddx, int32_t& ddy);
+    int32_t PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                        int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4);
+    // Stretches rows (Ver) or columns (Hrz) with weights from 2 - Value to Value, Value 0.2..1.8.
+    int32_t PsObrNelinDefVer(salon::Surface& Obj, float Value);
+    int32_t PsObrNelinDefHrz(salon::Surface& Obj, float Value);
+    // Box-filters the BmX x BmY pixel array Pole into Pola of NmX x NmY (neither may be 0).
+    int32_t PsObrZmena(int32_t& BmX, int32_t& BmY, int32_t& NmX, int32_t& NmY, const ByteArray& Pole, ByteArray& Pola);
+    // Fits Obj: Typ 1 even width, 2 PNLx x PNLy, 3 inside keeping proportions, 4 and 5 as 2 and 3
+    // with an even width; NPrX, NPrY the new size, DsX, DsY its factors.
+    int32_t PsNewScale(salon::Surface& Obj, uint8_t Typ, int32_t PNLx, int32_t PNLy, int32_t& NPrX, int32_t& NPrY,
+                       float& DsX, float& DsY);
+    // The same fit computed for a PrX x PrY size: 1, or -1 when types 1, 4, 5 found PrX odd
+    // (they reduce PrX by 1 in any case); 0 on an arithmetic failure.
+    int32_t SuNewScale(uint8_t Typ, int32_t& PrX, int32_t& PrY, int32_t PNLx, int32_t PNLy, int32_t& NPrX,
+                       int32_t& NPrY, float& DsX, float& DsY);
+    // A BmX x BmY canvas (5..5000 each) of BColor with Obj's picture at (XLe, YLe).
+    int32_t PsObrOrez(salon::Surface& Obj, int32_t BmX, int32_t BmY, int32_t BColor = 0, int32_t XLe = 0, int32_t YLe = 0);
+    // ObjSrc onto ObjDst (resized to it) with raster operation DwMode.
+    int32_t PsCopyImg(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t DwMode = 13369376);
+    // The part of ObjSrc under Hrgn's bounding box into ObjDst; dX, dY its offset in ObjSrc.
+    // VetsiOrez: cut the box at ObjSrc's edges, else keep the whole box.
+    int32_t PsCopyImgRgn(int32_t& Hrgn, salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t& dX, int32_t& dY,
+                         bool VetsiOrez = true);
     // ==== [pixels] end ====
 
     // ==== [painting] Area transforms; drawing state, brushes, cursors ====
@@ -379,6 +443,24 @@ public:
     void PsObrPic(salon::Surface& Obj);
 
     // ==== [pixels] Transforms that carry an outline ====
+    // Each transforms Obj together with the polygon set of its outline (vertices changed in place)
+    // and returns the region of the new outline; Hrgn is the outline's current region (an empty or
+    // invalid one is released and set to 0). Nothing changes unless every step succeeds.
+    // Rotation by Uhel radians; the picture is cut to the turned outline; dX, dY half the growth.
+    int32_t PsObrRotaceO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                         LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY, float Uhel);
+    // Scaling by DpX, DpY (each 0.04..20; new sides 2..2000).
+    int32_t PsObrScaleO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                        LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY,
+                        float DpX = 1, float DpY = 1);
+    // Mirroring; the outline about the picture's edges (x to W - x, y to H - y).
+    int32_t PsObrFlipO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, bool FlipX, bool FlipY);
+    // Quarter turns anticlockwise (L) and clockwise (R), the outline pivoting on W and H.
+    int32_t PsObrRotLO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY);
+    int32_t PsObrRotRO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY);
     // ==== [pixels] end ====
 
     // ---- Rectangle and resource helpers ----
@@ -411,6 +493,27 @@ public:
     // ==== [regions] end ====
 
     // ==== [pixels] Cut, picture changes, coverage arrays ====
+    // Scales Obj (width made even first) by DpX, DpY (0.04..20) with its shape, the non-black
+    // pixels; the result is the scaled shape's region. PJas: the shape's mean brightness; Thx, Thy,
+    // Thd, Thj (1..HBod): the pixels of its edge band Hrana (1..16) octagon steps wide, their colour
+    // and brightness / PJas (2 from twice PJas up). Obj is unchanged on failure.
+    int32_t RgnScaleSPC(salon::Surface& Obj, float DpX, float DpY, LongArray& Thx, LongArray& Thy, LongArray& Thd,
+                        SingleArray& Thj, int32_t& HBod, int32_t& PJas, int32_t Hrana = 1);
+    // Cuts the pixels of Obj1 inside the polygons (XPlg, YPlg; ZPlg the vertex counts, even-odd)
+    // into Obj2, moved by (VData(lo), VData(lo + 1)) when VData has them. ZPgA: in, how many
+    // polygons to take (0: all of ZPlg); out, how many were. Hrgn receives the cut's region in
+    // Obj2 (a handle it held stays the caller's). 1 / 0; nothing changes on 0.
+    int32_t SuOrezRng(salon::Surface& Obj1, salon::Surface& Obj2, const LongArray& VData, const LongArray& XPlg,
+                      const LongArray& YPlg, const LongArray& ZPlg, int32_t& ZPgA, int32_t& Hrgn);
+    // Changes Obj's picture by Typ: 1 grey (0.299 R + 0.587 G + 0.114 B), 2 negative, 3 brightness
+    // + Data1 (-255..255), 4 contrast Data1 percent about 128 (0..500), 5 black and white at grey
+    // level Data1 (0..255). Data2: a region limiting the change (0: the whole picture). 1 / 0.
+    int32_t PbObrZme1(int32_t Typ, salon::Surface& Obj, int32_t Data1 = 0, int32_t Data2 = 0);
+    // BPole (0..BmX-1, 0..BmY-1, indexed (x, y)) := NPlus inside region Hrgn, NMinus outside (each
+    // 0..255); NMin, NMax the smallest and largest value written. Result: with NPlocha the number
+    // of pixels inside, else 1; 0 on failure, also when the region covers none of the array.
+    int32_t SuPostPole(int32_t Hrgn, int32_t BmX, int32_t BmY, ByteArray& BPole, int32_t NPlus, int32_t NMinus,
+                       int32_t& NMin, int32_t& NMax, bool NPlocha = false);
     // ==== [pixels] end ====
 
     // ==== [painting] Mouse-driven painting, traces, watermarks, panels, gradients, line clips ====
