@@ -127,6 +127,23 @@ public:
                      const std::string& JpObr, const LongArray& BRgn, const LongArray& BDData, bool Dotaz = false);
 
     // ==== [files] Polygon picture files NLG / NSG and region data ====
+    // A new region from the NLG file JmeSou (name ending in "NLG"), scaled from its reference size
+    // to SrX x SrY (stored size when any is 0); 0 for a missing or damaged file.
+    int32_t SuCtiNLG(const std::string& JmeSou, int32_t SrX = 0, int32_t SrY = 0);
+    // Writes region Hrgn (not empty) with reference size SrX x SrY; Dotaz asks text 68 before
+    // replacing a file. The old file stays whole unless the new one was written completely.
+    int32_t SuPisNLG(const std::string& JmeSou, int32_t Hrgn, bool Dotaz = false, int32_t SrX = 0, int32_t SrY = 0);
+    // The regions of the NSG file JmeSou into SadaHrgn(1..m) (0 for empty slots), scaled as SuCtiNLG.
+    int32_t SuCtiNSG(const std::string& JmeSou, LongArray& SadaHrgn, int32_t SrX = 0, int32_t SrY = 0);
+    // Writes the regions of SadaHrgn (lower to upper bound) as an NSG set; empty or invalid ones as zeros.
+    int32_t SuPisNSG(const std::string& JmeSou, const LongArray& SadaHrgn, bool Dotaz = false, int32_t SrX = 0,
+                     int32_t SrY = 0);
+    // The region data of Hrgn into Hara(1..S/4); result S, 0 (Hara = (0)) for an empty or unknown region.
+    int32_t RgnNactiData(int32_t Hrgn, LongArray& Hara);
+    // A new region from DlRgn bytes of region data Bada mapped by x' = TM11 x + TM21 y + TeDx,
+    // y' = TM12 x + TM22 y + TeDy (corners rounded half to even); 0 when the data is not a region's.
+    int32_t RgnZapisData(const LongArray& Bada, int32_t DlRgn, float TeDx, float TeDy, float TM11, float TM12,
+                         float TM21, float TM22);
     // ==== [files] end ====
 
     // ---- Reserved readers and writers ----
@@ -182,6 +199,11 @@ public:
     // ==== [painting] end ====
 
     // ==== [files] File-system services and dialogs; picture contents file ====
+    // 1 when a normal file (not a directory or hidden file) of exactly the name Jme exists;
+    // wildcard patterns never exist.
+    int32_t FsExist(const std::string& Jme);
+    // Deletes the library's scratch temporary file (made by SuSettingsP) when it exists.
+    void SyTmpDel();
     // ==== [files] end ====
 
     // ---- Region handles ----
