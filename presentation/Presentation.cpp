@@ -223,7 +223,7 @@ void Presentation::Form_MouseMove(int button, int shift, int32_t x, int32_t y)
     // One balloon at a time: the menu column uses balloon 0 to the right of the anchor, the upper
     // areas balloon 1 ending at the anchor.
     hideBalloons();
-    Bublina& b = form.Bublina[j > 4 ? 0 : 1];
+    prevu::Bublina& b = form.Bublina[j > 4 ? 0 : 1];
     int32_t left = j > 4 ? area.anchorX : area.anchorX - 238;
     int32_t top = j > 4 ? area.anchorY : area.anchorY - 180;
     b.Left = std::clamp(left, 0, std::max(0, LayoutWidth - b.Width));
@@ -235,7 +235,7 @@ void Presentation::Form_MouseMove(int button, int shift, int32_t x, int32_t y)
 
 void Presentation::Bublina_MouseMove(int index, int button, int shift, int32_t x, int32_t y)
 {
-    const Bublina& b = form.Bublina[size_t(index)];
+    const prevu::Bublina& b = form.Bublina[size_t(index)];
     Form_MouseMove(button, shift, x + b.Left, y + b.Top);
 }
 

@@ -56,7 +56,7 @@ struct Form1 {
     PictureBox Picture1;                                // the slideshow photo
     std::array<salon::Surface, 2> Picture2;             // 0 loads, 1 keeps the composed photo
     Label Text1;                                        // narration
-    std::array<Bublina, 2> Bublina;                     // 0 slideshow and lower entries, 1 upper areas
+    std::array<prevu::Bublina, 2> Bublina;                   // 0 slideshow and lower entries, 1 upper areas
 };
 
 // What the window logic asks of the windowing side.

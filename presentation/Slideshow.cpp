@@ -73,7 +73,7 @@ void Presentation::composePhoto()
 
     // The photo outside the shape stays in front of the balloon: drawing through the photo's clip
     // marks exactly those pixels, which become the balloon's cut-out in its own coordinates.
-    Bublina& b = form.Bublina[0];
+    prevu::Bublina& b = form.Bublina[0];
     b.cutOut.reset();
     if (ShapeRegion == 0) return;  // no shape: the photo is shown whole, the balloon unchanged
     salon::Surface marks(PhotoW, PhotoH);
@@ -100,7 +100,7 @@ void Presentation::composePhoto()
 
 void Presentation::balloonOverPhoto(int32_t width, int32_t height, int32_t picture)
 {
-    Bublina& b = form.Bublina[0];
+    prevu::Bublina& b = form.Bublina[0];
     b.Width = width;
     b.Height = height;
     b.Left = form.Picture1.Left;
@@ -115,7 +115,7 @@ void Presentation::balloonOverPhoto(int32_t width, int32_t height, int32_t pictu
 
 void Presentation::restoreHoverBalloon()
 {
-    Bublina& b = form.Bublina[0];
+    prevu::Bublina& b = form.Bublina[0];
     b.Visible = false;
     b.Width = 238;
     b.Height = 180;
@@ -137,7 +137,7 @@ void Presentation::endSlideshow()
 void Presentation::Povel()
 {
     form.Text1.Caption = narration(Step);
-    Bublina& b = form.Bublina[0];
+    prevu::Bublina& b = form.Bublina[0];
     switch (Step) {
     case 0:
         form.Text1.Left = LayoutWidth - (LayoutWidth > 900 ? 170 : 163);
