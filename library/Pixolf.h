@@ -213,6 +213,75 @@ public:
     int32_t TsRgn(int32_t& Hrgn);
 
     // ==== [regions] Region toolkit ====
+    // Regions returned are new handles the caller owns (0 = failure or nothing). With Novy False a
+    // method releases Hrgn and stores its result there. Methods that test their input "type 0"
+    // release an empty or invalid Hrgn and set it to 0.
+    // The validity test: Typ 0 releases an invalid or empty region (Hrgn = 0, result 0); Typ 1
+    // releases only an invalid one and answers -1 for an empty one; 1 for a region; other Typ 1.
+    int32_t RgnTestuj(int32_t& Hrgn, int32_t Typ);
+    // Typ 1-5: intersection, union, exclusive or, Hrgn1 minus Hrgn2, Hrgn2 minus Hrgn1; 6-10 the same
+    // and Hrgn1 released and replaced by the result; 11-15 also Hrgn2 released and set to 0 (the
+    // same region in both is released once). Empty inputs and results are allowed.
+    int32_t RgnCombine(int32_t& Hrgn1, int32_t& Hrgn2, int32_t Typ);
+    // A copy (an empty region gives an empty copy).
+    int32_t RgnKopiruj(int32_t& Hrgn);
+    // A copy moved by (X, Y).
+    int32_t RgnPosuvXY(int32_t& Hrgn, int32_t X, int32_t Y);
+    // The part inside the rectangle (TpLeft < TpRight and TpTop < TpBottom, else 0).
+    int32_t RgnOrizni(int32_t& Hrgn, int32_t TpLeft, int32_t TpTop, int32_t TpRight, int32_t TpBottom,
+                      bool Novy = false);
+    // The rectangle minus the region.
+    int32_t RgnInvertuj(int32_t& Hrgn, int32_t TpLeft, int32_t TpTop, int32_t TpRight, int32_t TpBottom,
+                        bool Novy = true);
+    // Shrunk by PBod (1-16) steps: octagon steps with Typ True, square steps with Typ False. Shrunk
+    // to nothing gives 0, and with Novy False releases Hrgn (Hrgn = 0).
+    int32_t RgnZmensi(int32_t& Hrgn, int32_t PBod = 1, bool Typ = true, bool Novy = true);
+    // Grown by PBod (1-16) steps, octagon or square as RgnZmensi.
+    int32_t RgnZvetsi(int32_t& Hrgn, int32_t PBod = 1, bool Typ = true, bool Novy = true);
+    // Closing: grown then shrunk by PBod (1-16) octagon steps; fills gaps and notches narrower than
+    // about twice PBod.
+    int32_t RgnVyhladit(int32_t& Hrgn, int32_t PBod = 1, bool Novy = false);
+    // The inner border: the region minus the region shrunk by one diagonal step; 0 when either is empty.
+    int32_t RgnOkraj(int32_t& Hrgn, bool Novy = true);
+    // A frame dX (1-16) pixels wide by square steps: Misto 1 outside, 2 on the edge (dX / 2 out,
+    // the rest in), 3 inside. 0 when the frame or the shrunk region is empty, or for another Misto.
+    int32_t RgnFrame(int32_t& Hrgn, int32_t dX, int32_t Misto, bool Novy = true);
+    // HrgnV = the one-pixel ring just outside, HrgnC = the band PBod octagon steps wide just inside,
+    // HrgnO = the core left inside that band. The old HrgnV, HrgnO, HrgnC are released first.
+    int32_t RgnObjektObrys(int32_t& Hrgn, int32_t& HrgnV, int32_t& HrgnO, int32_t& HrgnC, int32_t PBod = 1);
+    // In place: adds every pixel with the region hg pixels above and below it (VV), then left and
+    // right (HV). Gaps of up to hg pixels close completely; wider ones only in their middle.
+    int32_t RgnUpravSpc(int32_t& Hrgn, bool VV = true, bool HV = false, uint8_t hg = 1);
+    // The region data array (from 1) of Hrgn within the rectangle, or of the rectangle itself when
+    // Hrgn is 0; Har1 its element count, XLe..YSr its bounding box. -1 when there is nothing to
+    // read (empty region or intersection, size below 1), 0 when Hrgn is not a region. Hara has one
+    // element after every failure.
+    int32_t RgnPole(int32_t Hrgn, LongArray& Hara, int32_t& Har1, int32_t TpLeft, int32_t TpTop, int32_t TpWidth,
+                    int32_t TpHeight, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr);
+    int32_t RgnPole(int32_t Hrgn, LongArray& Hara, int32_t& Har1, int32_t TpLeft, int32_t TpTop, int32_t TpWidth,
+                    int32_t TpHeight);
+    // Region CRgn (1..Cit) of a packed store: Poct1(k) the element count of region k's data, Poct2
+    // the data arrays one after another.
+    int32_t RgnCreate(int32_t Cit, int32_t CRgn, const LongArray& Poct1, const LongArray& Poct2);
+    // The union of the quadrilaterals of every 4 of the first Pocet points (a multiple of 4), each
+    // filled by the winding rule.
+    int32_t RgnSgRectPlg(const SingleArray& TpBodX, const SingleArray& TpBodY, int32_t Pocet);
+    // Draws the polygon set on device context ObjHdc in one pass: outlines in its pen, insides by
+    // the even-odd rule in its fill. 0 when the counts do not fit the arrays.
+    int32_t PlgKresli(int32_t ObjHdc, const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg,
+                      int32_t PocetPlg);
+    // HrgnA = a copy of Hrgn and the A arrays copies of the polygon set. On failure the A arrays
+    // have one element and both counts are 0.
+    int32_t CopySingleRgn(int32_t& Hrgn, const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg,
+                          int32_t PocetPlg, int32_t PocetBodu, int32_t& HrgnA, SingleArray& TpBodXA,
+                          SingleArray& TpBodYA, LongArray& TpPlgA, int32_t& PocetPlgA, int32_t& PocetBoduA);
+    // Fills the region on Obj with brush number Typ: 0 null, 1-5 white to black, 6-10 the pattern
+    // brushes, 11 a random colour, 12 XColor. 0 when the brush set is not loaded.
+    int32_t RgnVybarvit(salon::Surface& Obj, int32_t Hrgn, int32_t Typ, int32_t XColor = 0);
+    // Clips Obj's drawing to a copy of Hrgn, or to its whole drawable area when Hrgn is no region.
+    int32_t SuClipRgn(salon::Surface& Obj, int32_t Hrgn = 0);
+    // The same for device context HdcO; without a region the clip is (0, 0, PrX, PrY).
+    int32_t StClipRgn(int32_t HdcO, int32_t Hrgn, int32_t PrX, int32_t PrY);
     // ==== [regions] end ====
 
     // ==== [pixels] Geometric transforms ====
