@@ -4,7 +4,7 @@ set(SALON_FUZZ_TARGETS
   bmp jpeg gif ico
   model_editor model_library
   category_list contents help_file
-  crop)
+  crop stx)
 set(SALON_FUZZ_LIBS_bmp salon_platform)
 set(SALON_FUZZ_LIBS_jpeg salon_platform)
 set(SALON_FUZZ_LIBS_gif salon_platform)
@@ -21,3 +21,4 @@ set(SALON_FUZZ_SOURCES_contents ${shell_dir}/StartUp.cpp ${shell_dir}/CatalogueF
 set(SALON_FUZZ_LIBS_help_file salon_platform)
 set(SALON_FUZZ_SOURCES_help_file ${shell_dir}/HelpFile.cpp ${shell_dir}/RtfReader.cpp)
 set(SALON_FUZZ_LIBS_crop trimlet_core)
+set(SALON_FUZZ_LIBS_stx pixol_core)

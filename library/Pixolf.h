@@ -53,6 +53,8 @@ public:
     void releaseDeviceContext(int32_t number);
     // Deletes a brush that PsObrBrush made (the platform's DeleteObject); stock brushes stay.
     int32_t releaseBrush(int32_t brush);
+    // The screen size a program with a display knows (SuScWidth, SuScHeight, SysData1/2 use it).
+    void useScreenSize(int32_t width, int32_t height);
     // Seeds the generator of the random colours and variants, so results can be repeated.
     void seedRandom(uint32_t seed);
     // How many regions the thread holds (a leak check for callers and tests).
@@ -296,22 +298,24 @@ public:
     // ---- Angle, colour and number utilities (pi = 3.141592654, y down, clockwise positive) ----
     // Degrees to radians (Typ true) or radians to degrees (Typ false), normalised; always 1.
     int32_t SUhelDegRdn(float& UhelDeg, float& UhelRdn, bool Typ = true);
-    // Length and direction of the segment (X1, Y1)-(X2, Y2); 0 for a point.
+    // Length and direction in (-pi, pi] of the segment (X1, Y1)-(X2, Y2); always 1.
     int32_t SUhelLine(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, float& Dxy, float& UhelDeg, float& UhelRdn);
     // Direction of (X1, Y1) -> (X2, Y2) in radians.
     float SUhelSingle(float X1, float Y1, float X2, float Y2);
-    // The angle at vertex (X2, Y2) between the rays to (X1, Y1) and (X3, Y3), in radians.
+    // The signed angle at the vertex (X1, Y1) from the ray to (X3, Y3) to the ray to (X2, Y2).
     float SUhelSingleA(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, int32_t Y3);
-    // The red, green and blue bytes of a packed colour.
+    // The red, green and blue bytes of a packed colour; 0 and zeros above 0xFFFFFF.
     int32_t SUBarva(uint8_t& colorR, uint8_t& colorG, uint8_t& colorB, int32_t Barva);
-    // The value of hexadecimal text.
-    int32_t SuHexDeg(const std::string& HexTx);
+    // HexVal = the hexadecimal text HexData ("&H" allowed) of width HTyp: 0 32-bit (8 digits),
+    // 1 16-bit (4), 2 8-bit (2); full-width numbers with the top bit set are negative. 1 / 0.
+    int32_t SuHexDeg(const std::string& HexData, int32_t& HexVal, uint8_t HTyp = 0);
 
     // ==== [painting] Brush strokes ====
     // ==== [painting] end ====
 
     // ---- Picture object basics ----
-    // The drawable size of Obj in pixels; 0 when it cannot be had.
+    // The drawable size of Obj in pixels; after one attempt to make a disagreeing drawn image
+    // persistent, 0.
     int32_t PsGetXY(salon::Surface& Obj, int32_t& BmX, int32_t& BmY);
     // Clears Obj and sizes it to BmX x BmY (5 x 5 by default).
     int32_t PsClsXY(salon::Surface& Obj, int32_t BmX = 5, int32_t BmY = 5);
@@ -327,7 +331,8 @@ public:
     // Scales a rectangle about its centre keeping the new width even; 0 on overflow.
     int32_t SuKorPlochy(float KdX, float KdY, int32_t& SdL, int32_t& SdT, int32_t& SdX, int32_t& SdY,
                         int32_t& NdL, int32_t& NdT, int32_t& NdX, int32_t& NdY);
-    // A picture of the library's resources (Ag1 the number, Ag2 the kind); null when none.
+    // A new picture object holding the library's resource Ag1 of kind Ag2 (0 bitmap: 3, 4, 5, 9, 69,
+    // 70); an empty picture object (no picture, 0 x 0) when there is no such resource.
     Picture SuRscO(int32_t Ag1, int32_t Ag2);
 
     // ==== [regions] Text regions and region frames ====

@@ -119,7 +119,11 @@ int32_t SuCtiDSL(const std::string& JmeSou, ByteArray2D& BObr1, ByteArray2D& BOb
             BDData(26) = m.extra1;
             BDData(27) = m.extra2;
             BDData(28) = int32_t(m.regionData.size());
-            BDData(29) = 4 * BDData(28);
+            // The stored byte count (H51), not one derived from H50: a caller copying a file's
+            // fields must see what the file says.
+            const size_t at = 9 + 4 * 51 - 1;
+            BDData(29) = int32_t(uint32_t((*bytes)[at]) | uint32_t((*bytes)[at + 1]) << 8 |
+                                 uint32_t((*bytes)[at + 2]) << 16 | uint32_t((*bytes)[at + 3]) << 24);
             JpObr = m.name;
             BRgn.redim(1, int32_t(m.regionData.size()));
             BRgn.values = m.regionData;
@@ -134,14 +138,14 @@ int32_t SuPisDSL(Ui& ui, const std::string& JmeSou, const ByteArray2D& BObr1, co
                  const ByteArray2D& BTr1, const ByteArray2D& BTr2, const ByteArray2D& BTr3, const LongArray& BPlg1,
                  const LongArray& BPbX1, const LongArray& BPbY1, const LongArray& BPlg2, const LongArray& BPbX2,
                  const LongArray& BPbY2, const std::string& JpObr, const LongArray& BRgn, const LongArray& BDData,
-                 bool Dotaz)
+                 bool Dotaz, const std::string& question)
 {
     try {
         if (!endsWithDsl(JmeSou) || !BDData.has(1) || BDData(1) != 1) return 0;
         auto native = nativePath(JmeSou);
         if (!native) return 0;
         if (Dotaz && FileExists(JmeSou)) {
-            MsgAnswer a = ui.message(OverwriteQuestionText, MsgButtons::YesNo, MsgIcon::Exclamation, MsgDefault::Second);
+            MsgAnswer a = ui.message(question.empty() ? std::string(OverwriteQuestionText) : question, MsgButtons::YesNo, MsgIcon::Exclamation, MsgDefault::Second);
             if (a != MsgAnswer::Yes) return 0;
         }
 
@@ -159,8 +163,11 @@ int32_t SuPisDSL(Ui& ui, const std::string& JmeSou, const ByteArray2D& BObr1, co
         m.mask1 = {BDData(9), BDData(10), BDData(7), BDData(8), BTr1.values};
         m.mask2 = {BDData(13), BDData(14), BDData(11), BDData(12), BTr2.values};
         m.mask3 = {BDData(17), BDData(18), BDData(15), BDData(16), BTr3.values};
-        // Mask 3's own fields are only carried through (its bytes lie over rectangle 2), so any
-        // values a file held must be written back as they were.
+        // Mask 3 lies over rectangle 2, and its size field is W3 x H3r: fields that say otherwise
+        // would make a file whose blocks do not follow each other, so they are refused.
+        if (m.mask3.width != m.mask2.width || m.mask3.height != m.mask2.height || m.mask3.x != m.mask2.x ||
+            m.mask3.y != m.mask2.y)
+            return 0;
         for (const dsl::Mask* k : {&m.mask1, &m.mask2})
             if (k->width < 0 || k->height < 0 || int64_t(k->width) * k->height > (1 << 28)) return 0;
         m.set1 = arraysToSet(BPlg1, BPbX1, BPbY1, BDData(19), BDData(20));

@@ -19,8 +19,7 @@
 namespace salon {
 
 
-// The library's overwrite question (its text item 68). The library's text files are not built
-// yet; this stands in for the Czech entry until they are.
+// The overwrite question when the caller has no text of its own (the library passes its text 68).
 inline constexpr const char* OverwriteQuestionText = "Soubor již existuje. Přepsat?";
 // Shown when the written length differs from the one the header promises.
 inline constexpr const char* LengthErrorText = " Chyba delky souboru";
@@ -36,6 +35,6 @@ int32_t SuPisDSL(Ui& ui, const std::string& JmeSou, const ByteArray2D& BObr1, co
                  const ByteArray2D& BTr1, const ByteArray2D& BTr2, const ByteArray2D& BTr3, const LongArray& BPlg1,
                  const LongArray& BPbX1, const LongArray& BPbY1, const LongArray& BPlg2, const LongArray& BPbX2,
                  const LongArray& BPbY2, const std::string& JpObr, const LongArray& BRgn, const LongArray& BDData,
-                 bool Dotaz = false);
+                 bool Dotaz = false, const std::string& question = OverwriteQuestionText);
 
 } // namespace salon
