@@ -24,26 +24,6 @@ constexpr std::array<ClassLayout, 4> Layouts{{
 }};
 constexpr int32_t TwipsPerPixel = 15;
 
-struct AreaDef {
-    int32_t left, top, right, bottom;
-};
-
-// Hot areas of screens 1-5 in class-1 pixels; screen 1's areas 5-10 are the menu column.
-const std::vector<AreaDef>& areaTable(int32_t screen)
-{
-    static const std::array<std::vector<AreaDef>, 6> table = [] {
-        std::array<std::vector<AreaDef>, 6> t;
-        t[1] = {{152, 562, 372, 601}, {777, 205, 924, 335}, {376, 356, 417, 494}, {711, 459, 928, 499}};
-        for (int32_t k = 5; k <= 10; ++k) t[1].push_back({0, 48 + 45 * (k - 5), 280, 94 + 45 * (k - 5)});
-        t[2] = {{438, 490, 657, 529}, {691, 490, 910, 529}};
-        t[3] = {{424, 396, 643, 436}, {675, 396, 890, 436}};
-        t[4] = {{438, 490, 657, 529}, {691, 490, 910, 529}};
-        t[5] = {{775, 520, 931, 603}};
-        return t;
-    }();
-    return table[size_t(screen)];
-}
-
 int32_t scaled(int32_t v, float factor) { return int32_t(std::nearbyint(float(v) * factor)); }
 int32_t halfEven(float v) { return int32_t(std::nearbyint(v)); }
 
@@ -53,6 +33,29 @@ constexpr std::array<std::array<int32_t, 2>, 5> UpperHover{{{27, 28}, {30, 19}, 
 constexpr std::array<const char*, 6> Backgrounds{"", "mela2", "mela1", "mela3", "mela4", "mela5"};
 
 } // namespace
+
+const std::vector<salon::Rect>& hotAreaTable(int32_t screen)
+{
+    static const std::array<std::vector<salon::Rect>, 6> table = [] {
+        std::array<std::vector<salon::Rect>, 6> t;
+        t[1] = {{152, 562, 372, 601}, {777, 205, 924, 335}, {376, 356, 417, 494}, {711, 459, 928, 499}};
+        for (int32_t k = 5; k <= 10; ++k) t[1].push_back({0, 48 + 45 * (k - 5), 280, 94 + 45 * (k - 5)});
+        t[2] = {{438, 490, 657, 529}, {691, 490, 910, 529}};
+        t[3] = {{424, 396, 643, 436}, {675, 396, 890, 436}};
+        t[4] = {{438, 490, 657, 529}, {691, 490, 910, 529}};
+        t[5] = {{775, 520, 931, 603}};
+        return t;
+    }();
+    static const std::vector<salon::Rect> none;
+    return screen >= 1 && screen <= 5 ? table[size_t(screen)] : none;
+}
+
+std::string backgroundFile(int32_t screen, int32_t resolutionClass)
+{
+    const char letter = resolutionClass == 1 ? 'a' : resolutionClass == 2 ? 'b' : 'c';
+    if (screen < 1 || screen > 5 || (screen == 5 && letter == 'c')) return {};
+    return std::string(Backgrounds[size_t(screen)]) + letter + ".jpg";
+}
 
 const ClassLayout& classLayout(int32_t resolutionClass)
 {
@@ -167,7 +170,7 @@ void Presentation::ShowScreen(int32_t screen)
 {
     hideBalloons();
     CurrentScreen = screen;
-    AreaCount = int32_t(areaTable(screen).size());
+    AreaCount = int32_t(hotAreaTable(screen).size());
     LastHovered = 0;
 
     if (!FirstTimeDone) {
@@ -178,9 +181,8 @@ void Presentation::ShowScreen(int32_t screen)
     }
 
     form.Picture = {};
-    const char letter = ResolutionClass == 1 ? 'a' : ResolutionClass == 2 ? 'b' : 'c';
-    if (screen >= 1 && screen <= 5 && !(screen == 5 && letter == 'c')) {
-        std::string name = DataRoot + ":\\orvella\\" + Backgrounds[size_t(screen)] + letter + ".jpg";
+    if (std::string file = backgroundFile(screen, ResolutionClass); !file.empty()) {
+        std::string name = DataRoot + ":\\orvella\\" + file;
         if (auto native = salon::nativePath(name)) {
             auto picture = salon::loadPicture(*native);
             if (picture) form.Picture = std::move(picture).value();
@@ -191,7 +193,7 @@ void Presentation::ShowScreen(int32_t screen)
         Areas[1].hover = m_res.bitmap(UpperHover[size_t(screen - 1)][1]);
     }
 
-    const std::vector<AreaDef>& defs = areaTable(screen);
+    const std::vector<salon::Rect>& defs = hotAreaTable(screen);
     for (size_t j = 0; j < defs.size(); ++j) {
         HotArea& a = Areas[j];
         a.rect = {scaled(defs[j].left, LayoutFactor), scaled(defs[j].top, LayoutFactor),

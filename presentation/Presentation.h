@@ -32,7 +32,7 @@ struct WorkArea {
 
 struct Label {
     bool Visible = false;
-    int32_t Left = 0, Top = 0, Width = 160, Height = 460;
+    int32_t Left = 0, Top = 0, Width = 160, Height = 360;  // ends above the next-step button
     std::string Caption;  // UTF-8
 };
 
@@ -86,6 +86,12 @@ struct ClassLayout {
     float factor;
 };
 const ClassLayout& classLayout(int32_t resolutionClass);
+// Hot areas of screens 1-5 in class-1 pixels (right and bottom excluded), in area order; none for
+// other screens. The backgrounds draw their labels there.
+const std::vector<salon::Rect>& hotAreaTable(int32_t screen);
+// The background picture of a screen in a resolution class ("mela2a.jpg"); "" where there is none
+// (screen 5 has no picture for classes 3 and 4).
+std::string backgroundFile(int32_t screen, int32_t resolutionClass);
 // 1 wider than 1023, 2 800-1023, 3 640-799, 4 narrower.
 int32_t widthClass(int32_t screenWidth);
 

@@ -2,11 +2,12 @@
 // slideshow and the buttons that start the editor (frizet01 beside this program).
 //
 //   prevu1                                   the presentation on the first drive holding Dslob00.aob
-//   prevu1 --show balloon|shaped|info|video --screenshot FILE.png
+//   prevu1 --show balloon|shaped|info|video|editor [--screenshot FILE.png]
 //
 // --show puts the presentation in a state (a balloon over the menu, the shaped photo of the
-// slideshow, the information window, the first menu video) and --screenshot saves the screen as a
-// PNG about two seconds later and ends; both are for looking at the program without a person.
+// slideshow, the information window, the first menu video) or clicks the editor's button of the
+// second screen; --screenshot saves the screen as a PNG about two seconds later and ends. Both are
+// for looking at the program without a person.
 #include "platform/Paths.h"
 #include "platform/qt/QtUi.h"
 #include "presentation/EditorLaunch.h"
@@ -71,6 +72,10 @@ void show(Presentation& p, const std::string& what)
         p.Form_MouseUp(LeftButton, 0, a.rect.left + 10, a.rect.top + 10);
     } else if (what == "video") {
         p.RunProg(12);
+    } else if (what == "editor") {
+        p.ShowScreen(2);
+        const HotArea& a = p.Areas[0];
+        p.Form_MouseUp(LeftButton, 0, a.rect.left + 5, a.rect.top + 5);
     }
 }
 
