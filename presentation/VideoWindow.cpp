@@ -26,8 +26,10 @@ void VideoWindow::Form_Activate()
         return;
     }
     m_ui.processEvents();
-    m_media.Command("play");
+    // Cleared before "play": a device that reports "playing" while the command runs must not have
+    // that report wiped out, or the end of the video would never close the window.
     form.playing = false;
+    m_media.Command("play");
 }
 
 void VideoWindow::MMControl1_StatusUpdate()

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+namespace fs = std::filesystem;
 #include <fstream>
 #include <map>
 #include <set>

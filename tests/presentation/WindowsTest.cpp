@@ -96,6 +96,27 @@ TEST_F(VideoWindowTest, plays_once_and_closes_at_the_end)
     EXPECT_EQ(media.commands.back(), "close");
 }
 
+TEST_F(VideoWindowTest, playing_reported_during_the_play_command_still_counts)
+{
+    // A media control that reports its status while "play" runs, as Qt's player does.
+    struct ReportingMedia : ScriptedMedia {
+        VideoWindow* window = nullptr;
+        void Command(const std::string& c) override
+        {
+            ScriptedMedia::Command(c);
+            if (c == "play") window->MMControl1_StatusUpdate();
+        }
+    } media;
+    VideoWindow w{media, ui};
+    media.window = &w;
+    w.show("x.avi");
+    w.Form_Activate();
+    EXPECT_TRUE(w.form.playing);
+    media.mode = ModeStopped;
+    w.MMControl1_StatusUpdate();
+    EXPECT_FALSE(w.form.Visible);
+}
+
 TEST_F(VideoWindowTest, stopped_before_playing_began_does_not_close)
 {
     w.show("x.avi");
