@@ -156,7 +156,7 @@ QImage make(int32_t id)
     case 48: return button("3  Barva pleti a vlasů");
     case 49: return button("4  Retuš, uložení a tisk");
     case 50: return studioPhoto("portrait.jpg", 480, 470, 0.85, 196, 32);
-    case 51: return studioPhoto("face.jpg", 440, 410, 0.62, 214, 108);
+    case 51: return studioPhoto("face.jpg", 440, 410, 0.55, 225, 119);
     case 52: return information();
     default: return {};
     }
