@@ -31,7 +31,7 @@ void QtMedia::Command(const std::string& command)
                 break;
             }
             if (status == QMediaPlayer::InvalidMedia || m_player.error() != QMediaPlayer::NoError) break;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
         }
     } else if (command == "play") {
         if (m_open) m_player.play();

@@ -15,6 +15,7 @@
 #include "presentation/pixol/PixolLink.h"
 #include "presentation/qt/InfoDialog.h"
 #include "presentation/qt/Pictures.h"
+#include "presentation/qt/PresentationUi.h"
 #include "presentation/qt/PresentationWindow.h"
 #include "presentation/qt/VideoDialog.h"
 
@@ -100,7 +101,7 @@ int main(int argc, char** argv)
     setenv("PIXOL_SCREEN", size.c_str(), 0);
 
     PixolLink library;
-    salon::QtUi ui;
+    PresentationUi ui;
     QtHost host;
     host.ui = &ui;
     host.workArea = {avail.left(), avail.top(), avail.width(), avail.height()};
