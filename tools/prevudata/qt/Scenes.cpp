@@ -215,7 +215,8 @@ void pageScreen(QPainter& p, int screen)
         p.drawRect(QRect(12, 12, 920, 684));
         p.setPen(Plum);
         p.setFont(QFont("DejaVu Serif", 20, QFont::Bold));
-        p.drawText(QRect(24, 20, 700, 40), Qt::AlignVCenter, "Virtuální salon - prezentace");
+        // At the foot: the photo and the narration take the upper part in every layout.
+        p.drawText(QRect(40, 640, 700, 40), Qt::AlignVCenter, "Virtuální salon - prezentace");
         plate(p, areaRect(5, 1), "Další");
         break;
     }
