@@ -2,10 +2,10 @@
 // slideshow and the buttons that start the editor (frizet01 beside this program).
 //
 //   prevu1                                   the presentation on the first drive holding Dslob00.aob
-//   prevu1 --show balloon|shaped|info|video|editor [--screenshot FILE.png]
+//   prevu1 --show balloon|shaped|shaped2|info|video|editor [--screenshot FILE.png]
 //
-// --show puts the presentation in a state (a balloon over the menu, the shaped photo of the
-// slideshow, the information window, the first menu video) or clicks the editor's button of the
+// --show puts the presentation in a state (a balloon over the menu, the first or second shaped
+// photo of the slideshow, the information window, the first menu video) or clicks the editor's button of the
 // second screen; --screenshot saves the screen as a PNG about two seconds later and ends. Both are
 // for looking at the program without a person.
 #include "platform/Paths.h"
@@ -64,10 +64,11 @@ void show(Presentation& p, const std::string& what)
     if (what == "balloon") {
         const HotArea& a = p.Areas[3];
         p.Form_MouseMove(0, 0, (a.rect.left + a.rect.right) / 2, (a.rect.top + a.rect.bottom) / 2);
-    } else if (what == "shaped") {
+    } else if (what == "shaped" || what == "shaped2") {
         p.ShowScreen(4);
         p.RunProg(41);
-        while (p.CurrentScreen == 5 && p.Step <= 6) p.Povel();
+        const int32_t last = what == "shaped" ? 6 : 15;
+        while (p.CurrentScreen == 5 && p.Step <= last) p.Povel();
     } else if (what == "info") {
         const HotArea& a = p.Areas[9];
         p.Form_MouseUp(LeftButton, 0, a.rect.left + 10, a.rect.top + 10);
