@@ -253,6 +253,11 @@ public:
     int32_t SysDgPrint(int32_t& TF1, int32_t& TF2, int32_t& TF3, int32_t Ag1, int32_t Ag2, int32_t SyFlag = 0);
     // Deletes the library's scratch temporary file (made by SuSettingsP) when it exists.
     void SyTmpDel();
+    // Picture CObr of the contents file ObName onto Obj (ObTyp 0 as its picture, 1 centred in the
+    // cell size, 2 centred or cropped in XMax x YMax, on white); returns the header's cell size,
+    // count, title and short name. CObr outside 1..CMax draws nothing.
+    int32_t SuCtiObsah(salon::Surface& Obj, const std::string& ObName, int32_t CObr, int32_t& XMax, int32_t& YMax,
+                       int32_t& CMax, std::string& SiText, std::string& SiName, uint8_t ObTyp = 0);
     // ==== [files] end ====
 
     // ---- Region handles ----

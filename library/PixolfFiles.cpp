@@ -181,3 +181,15 @@ int32_t Pixolf::SysDgPrint(int32_t& TF1, int32_t& TF2, int32_t& TF3, int32_t Ag1
 }
 
 } // namespace pixol
+
+#include "library/frame/PictureContents.h"
+
+namespace pixol {
+
+int32_t Pixolf::SuCtiObsah(salon::Surface& Obj, const std::string& ObName, int32_t CObr, int32_t& XMax, int32_t& YMax,
+                           int32_t& CMax, std::string& SiText, std::string& SiName, uint8_t ObTyp)
+{
+    return guard(0, [&] { return pixol::SuCtiObsah(Obj, ObName, CObr, XMax, YMax, CMax, SiText, SiName, ObTyp); });
+}
+
+} // namespace pixol
