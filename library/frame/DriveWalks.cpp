@@ -39,8 +39,9 @@ bool sameIgnoringCase(const std::string& a, const std::string& b)
            });
 }
 
-// The entries of one directory, links left out; false when it cannot be read.
-bool readDirectory(const fs::path& dir, std::vector<Item>& out)
+// The entries of one directory, links left out; false when it cannot be read. File sizes cost a
+// look at each file, so only the statistics ask for them.
+bool readDirectory(const fs::path& dir, std::vector<Item>& out, bool sizes)
 {
     out.clear();
     std::error_code ec;
@@ -52,7 +53,7 @@ bool readDirectory(const fs::path& dir, std::vector<Item>& out)
         if (ec || fs::is_symlink(st)) continue;
         if (fs::is_directory(st)) out.push_back({it->path().filename().string(), it->path(), true, 0});
         else if (fs::is_regular_file(st)) {
-            const uint64_t size = it->file_size(ec);
+            const uint64_t size = sizes ? it->file_size(ec) : 0;
             out.push_back({it->path().filename().string(), it->path(), false, ec ? 0 : size});
         }
     }
@@ -63,7 +64,7 @@ bool readDirectory(const fs::path& dir, std::vector<Item>& out)
 // Visits every directory of the drive breadth-first: visit(dir, items). False when the root
 // cannot be read.
 template <class Visit>
-bool walkDrive(const salon::Drive& drive, Visit&& visit)
+bool walkDrive(const salon::Drive& drive, bool sizes, Visit&& visit)
 {
     std::deque<Dir> queue{{drive.root, std::string(1, drive.letter) + ":\\", "", false}};
     std::vector<Item> items;
@@ -72,7 +73,7 @@ bool walkDrive(const salon::Drive& drive, Visit&& visit)
     while (!queue.empty()) {
         Dir dir = std::move(queue.front());
         queue.pop_front();
-        if (!readDirectory(dir.native, items)) {
+        if (!readDirectory(dir.native, items, sizes)) {
             if (first) return false;
             continue;
         }
@@ -105,7 +106,7 @@ int32_t saturated(uint64_t v) { return v > uint64_t(INT32_MAX) ? INT32_MAX : int
 int32_t SysFnDir(const std::string& YDir, salon::BoundedArray<std::string>& NDir, int32_t& NPoc)
 {
     for (const salon::Drive& drive : salon::DriveTable::current().drives())
-        walkDrive(drive, [&](const Dir& dir, const std::vector<Item>&) {
+        walkDrive(drive, false, [&](const Dir& dir, const std::vector<Item>&) {
             if (!dir.name.empty() && sameIgnoringCase(dir.name, YDir)) append(NDir, NPoc, dir.path);
         });
     return 1;
@@ -114,7 +115,7 @@ int32_t SysFnDir(const std::string& YDir, salon::BoundedArray<std::string>& NDir
 int32_t SysFnSou(const std::string& YSou, salon::BoundedArray<std::string>& NSou, int32_t& NPoc)
 {
     for (const salon::Drive& drive : salon::DriveTable::current().drives())
-        walkDrive(drive, [&](const Dir& dir, const std::vector<Item>& items) {
+        walkDrive(drive, false, [&](const Dir& dir, const std::vector<Item>& items) {
             for (const Item& it : items)
                 if (!it.directory && matchesPattern(it.name, YSou)) append(NSou, NPoc, dir.path + it.name);
         });
@@ -163,7 +164,7 @@ int32_t SysCtDisk(const std::string& Disk, salon::LongArray& DiskVal, int32_t DT
     for (int attempt = 0; attempt < 3 && !done; ++attempt) {
         dirs = files = bytes = keptDirs = keptFiles = keptBytes = 0;
         paths.clear(), names.clear(), attributes.clear(), sizes.clear(), times.clear();
-        done = walkDrive(*drive, visit);
+        done = walkDrive(*drive, true, visit);
         // Removable media may just not be in yet: say so and look again.
         if (!done && (type == 2 || type == 5) && attempt < 2) tell(text(type == 2 ? 105 : 106));
         else if (!done) break;
