@@ -3,7 +3,9 @@
 // Icons and GIF files have no writer of ours; they are assembled here from our BMP writer's
 // device-independent bitmap and from giflib's encoder.
 #include "editor/shell/HelpFile.h"
+#include "library/formats/ContentsFile.h"
 #include "library/formats/ModelFile.h"
+#include "library/formats/RegionFiles.h"
 #include "platform/Numbers.h"
 #include "platform/PictureFile.h"
 #include "tools/authoring/Catalogue.h"
@@ -207,6 +209,23 @@ int main(int argc, char** argv)
          buildHelpFile({rtfPage("N\\'e1pov\\'ecda", "Vyberte \\i model\\i0  v katalogu."),
                         rtfPage("Fotografie", "Otev\\'f8ete fotografii obli\\'e8eje."),
                         rtfPage("Barva", "{\\*\\unknown skryt\\'e9}Barva vlas\\'f9.")}));
+
+    // Region files: an outline with a hole, and a set with an empty slot.
+    const Region face = Region::polygons(std::vector<Point>{{20, 5}, {90, 12}, {97, 70}, {44, 88}, {3, 51}, {40, 30},
+                                                            {60, 32}, {52, 55}},
+                                         std::vector<int32_t>{5, 3}, FillRule::EvenOdd);
+    save("nlg", "face.nlg", pixol::formats::encodeNlg(face.data(), 100, 90));
+    save("nlg", "square.nlg", pixol::formats::encodeNlg(Region::rect(1, 2, 5, 6).data(), 0, 0));
+    pixol::formats::NsgContents set;
+    set.refWidth = 100;
+    set.refHeight = 90;
+    set.regions = {face.data(), {}, Region::rect(0, 0, 3, 3).data()};
+    save("nsg", "set.nsg", pixol::formats::encodeNsg(set));
+
+    save("iswg", "cells.isw",
+         pixol::formats::encodeContentsFile(12, 10, "\xDA\xe8esy", "DS1",
+                                            {encodeBmp(gradient(9, 7)), encodeJpeg(gradient(14, 12), 60),
+                                             encodeBmp(indexedStripes(5, 5, 4), true)}));
 
     save("crop", "large.jpg", encodeJpeg(gradient(400, 500), 20));
     save("crop", "wide.bmp", encodeBmp(indexedStripes(500, 380, 1), true));
