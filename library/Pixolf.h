@@ -345,6 +345,64 @@ public:
     // ==== [painting] end ====
 
     // ==== [regions] Regions from pictures and region shape transforms ====
+    // Polygon sets: TpBodX, TpBodY (0..PocetBodu-1) the vertices, TpPlg (0..PocetPlg-1) the vertex
+    // counts, filled by the even-odd rule. The RgnS methods change the vertices in place and build a
+    // fresh region from them; the arrays must start at 0 with at least 4 points and 2 counts (one
+    // count when PocetPlg is 1), and the counts must fit the points, else 0 and nothing changes.
+    // The pixels of Obj passing a test: Typ 0-2 some byte above 7, 15, Delta; 3-5 some byte below 248,
+    // 240, 255 - Delta; 6 not within Delta of Barva in every byte; 7-13 the picture minus the same.
+    int32_t RgnObraz(salon::Surface& Obj, int32_t Typ = 0, int32_t Delta = 0, int32_t Barva = 0);
+    // The magic wand: the four-connected area around (AgX, AgY) whose bytes differ from the seed's
+    // by at most Tolera (0-100). The picture must exceed 20 x 20 pixels.
+    int32_t RgnHulka(salon::Surface& Obj, int32_t Tolera, int32_t AgX, int32_t AgY);
+    // The region's boundary as a polygon set: outer loops clockwise on the screen, holes the other
+    // way, only corners as vertices. On failure TpPlg has one element and both counts are 0.
+    int32_t RgnAnalyzuj(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, LongArray& TpPlg, int32_t& PocetPlg,
+                        int32_t& PocetBodu);
+    // The region of a polygon set.
+    int32_t RgnSSetRgn(const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                       int32_t PocetBodu);
+    // Moved by (X, Y).
+    int32_t RgnSOffset(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                       int32_t PocetPlg, int32_t PocetBodu, float X = 0, float Y = 0);
+    // Scaled about the origin by DpX, DpY (each 0.04-20).
+    int32_t RgnSScale(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                      int32_t PocetPlg, int32_t PocetBodu, float DpX = 1, float DpY = 1);
+    // Mirrored: x becomes PrX - x (left + right of Hrgn's box when PrX is 0), y likewise.
+    int32_t RgnSFlip(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, bool FlipX = false, bool FlipY = false, int32_t PrX = 0, int32_t PrY = 0);
+    // A quarter turn clockwise on the screen: (x, y) becomes (PrY - y, x), PrY 0 meaning top + bottom.
+    int32_t RgnS90R(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                    int32_t PocetBodu, int32_t PrX = 0, int32_t PrY = 0);
+    // A quarter turn anticlockwise: (x, y) becomes (y, PrX - x), PrX 0 meaning left + right.
+    int32_t RgnS90L(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                    int32_t PocetBodu, int32_t PrX = 0, int32_t PrY = 0);
+    // Turned by Uhel radians about the origin, then moved by (CnX, CnY). When both are 0 they are
+    // computed and returned: Roh True keeps the box's top-left corner, False its centre.
+    int32_t RgnSOtoc(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, float Uhel, float& CnX, float& CnY, bool Roh = true);
+    int32_t RgnSOtoc(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, float Uhel);
+    // (x, y) becomes (x t1 + y t2 + x y q1 + ddx, x t4 + y t3 + x y q2 + ddy).
+    int32_t RgnSDeform(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                       int32_t PocetPlg, int32_t PocetBodu, float t1, float t2, float t3, float t4, float q1, float q2,
+                       int32_t ddx, int32_t ddy);
+    // The region's rectangles scaled about the origin by DpX, DpY (each 0.04-20), corners rounded
+    // half to even.
+    int32_t RgnScale(int32_t& Hrgn, float DpX = 1, float DpY = 1, bool Novy = true);
+    // Mirrored within its own bounding box.
+    int32_t RgnFlip(int32_t& Hrgn, bool FlipX = false, bool FlipY = false, bool Novy = true);
+    // Splits Hrgn into its edge-connected parts (in the order of their top-left rectangles), each
+    // scaled by DpX, DpY (0.1-5): Qhr(1..Cit) the scaled parts, Poct1/Poct2 the unscaled parts as a
+    // packed store. A part that scales to nothing is added to Hrgn1 instead (0 when Hrgn1 is no
+    // region then).
+    int32_t RgnOmal(int32_t& Hrgn, int32_t& Hrgn1, float DpX, float DpY, LongArray& Qhr, int32_t& Cit, LongArray& Poct1,
+                    LongArray& Poct2);
+    // A line dW pixels thick with round ends.
+    int32_t RgnLine(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t dW);
+    // The same line united with Hrgn. Hrgn is released in every case and set to 0 (no region: the
+    // line alone).
+    int32_t RgnLineAdd(int32_t& Hrgn, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t dW);
     // ==== [regions] end ====
 
     // ---- Angle, colour and number utilities (pi = 3.141592654, y down, clockwise positive) ----
@@ -388,6 +446,22 @@ public:
     Picture SuRscO(int32_t Ag1, int32_t Ag2);
 
     // ==== [regions] Text regions and region frames ====
+    // The pixels of SText (UTF-8) in a font: TF5 the font name (fontconfig finds the nearest
+    // installed face), TF6 its size in points at 96 dpi, TF1 bold, TF2 italic, TF3 underlined,
+    // TF4 struck through, TF7 the weight 1-1000 (0: 700 with TF1, else 400), TF8 the angle in
+    // tenths of a degree anticlockwise about (CmX, CmY), the top-left corner of the text's line.
+    // Hrgn's old region is released and Hrgn receives the new one, which is also the result; 0
+    // when nothing could be drawn (no font, empty text, size outside 1-1000).
+    int32_t SuTextRgn(const std::string& SText, int32_t CmX, int32_t CmY, bool TF1, bool TF2, bool TF3, bool TF4,
+                      const std::string& TF5, int32_t TF6, int32_t TF7, int32_t TF8, int32_t& Hrgn);
+    // The one-pixel inner edge of Hrgn drawn on Obj in its pen colour. Hrgn1 receives the edge
+    // pixels facing up or left (and not down or right), Hrgn2 those facing down or right, Hrgn3 the
+    // whole edge; their old regions are released first. 0 for an empty or invalid Hrgn.
+    int32_t STLFrame(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
+    // The same edge raised: the up-left part white, the down-right part grey (&H808080).
+    int32_t STLFrameUp(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
+    // The same edge sunken: the up-left part grey, the down-right part white.
+    int32_t STLFrameDown(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
     // ==== [regions] end ====
 
     // ==== [pixels] Cut, picture changes, coverage arrays ====

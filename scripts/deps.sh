@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libpixman-1-dev libjpeg-dev libgif-dev
+  libpixman-1-dev libjpeg-dev libgif-dev libfreetype-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core

@@ -127,6 +127,9 @@ public:
     bool lineDrawing = false;
 
     uint8_t frameCounter = 0;
+    // The key that holds a placement arrow down (0: none) and the arrow it holds.
+    int heldArrowKey = 0;
+    int heldArrowIndex = 0;
     std::unique_ptr<CatalogueForm> catalogue;
     QuestionForm form3;
 
@@ -138,6 +141,7 @@ public:
     // The window's close box: true when the program may end.
     bool Form_QueryUnload(int unloadMode);
     void Form_KeyDown(int keyCode, int shift);
+    void Form_KeyUp(int keyCode, int shift);
     void Timer2_Timer();
     // The display settings changed: lay the window out again over the new work area.
     void SysInfo1_DisplayChanged(WorkArea area);
@@ -188,7 +192,10 @@ private:
     bool photoLoaded(bool ok, bool bothBefore, int32_t modeBefore);
     void restorePressedLook();
     bool askModeChange();
-    void applyStep(int code);
+    // Applies placement step `code`; false, changing nothing, when it would scale the photo past
+    // what can be composed.
+    bool applyStep(int code);
+    bool stepFits(int code);
     void drawGuideLine(int32_t x2, int32_t y2);
 
     EngineLink& m_engine;

@@ -274,8 +274,13 @@ bool Editor::loadPhotoFile(const std::string& photoPath)
     const int32_t modeBefore = m_engine.EditMode();
     const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
     m_engine.EditMode() = 1;
+    // The engine reloads whatever PhotoFile names; a photo that does not load leaves the name of
+    // the one still shown.
+    const std::string before = m_engine.PhotoFile();
     m_engine.PhotoFile() = photoPath;
-    return photoLoaded(m_engine.LoadPhoto(true), bothBefore, modeBefore);
+    const bool ok = m_engine.LoadPhoto(true);
+    if (!ok) m_engine.PhotoFile() = before;
+    return photoLoaded(ok, bothBefore, modeBefore);
 }
 
 bool Editor::photoLoaded(bool ok, bool bothBefore, int32_t modeBefore)

@@ -76,11 +76,13 @@ int32_t paint(salon::Surface& obj, int32_t h, int32_t brushNumber, int32_t colou
             c = red + 256 * green + 65536 * blue;
         }
         obj.fillRegion(*r, c);
-        return 1;
+    } else {
+        const Brush* brush = libraryBrush(brushNumber);
+        if (!brush) return 0;
+        fillWithBrush(obj, *r, *brush);
     }
-    const Brush* brush = libraryBrush(brushNumber);
-    if (!brush) return 0;
-    fillWithBrush(obj, *r, *brush);
+    // A long fill keeps the caller's window alive.
+    if (state().ui) state().ui->processEvents();
     return 1;
 }
 

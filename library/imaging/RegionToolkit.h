@@ -15,7 +15,6 @@
 
 namespace pixol::regions {
 
-using salon::BoundedArray;
 using salon::LongArray;
 using SingleArray = salon::BoundedArray<float>;
 
@@ -44,7 +43,8 @@ int32_t copyWithPolygons(int32_t& h, const SingleArray& xs, const SingleArray& y
                          int32_t polygons, int32_t points, int32_t& hCopy, SingleArray& xsCopy, SingleArray& ysCopy,
                          LongArray& countsCopy, int32_t& polygonsCopy, int32_t& pointsCopy);
 
-// RgnVybarvit: brush numbers 0-12 (see fillRegion in RegionPaint.cpp).
+// RgnVybarvit: brush number 0 null, 1-5 stock white to black, 6-10 the pattern brushes (the library
+// brush set's entries 6-10 and 1-5), 11 a random colour from the thread's generator, 12 `colour`.
 int32_t paint(salon::Surface& obj, int32_t h, int32_t brushNumber, int32_t colour);
 int32_t clipSurface(salon::Surface& obj, int32_t h);
 int32_t clipSurface(int32_t dc, int32_t h, int32_t width, int32_t height);

@@ -119,3 +119,17 @@ TEST(ReservedFormats, ReadNothingAndWriteNothing)
     salon::Surface s(5, 5);
     EXPECT_EQ(0, lib.SuCtiNahled(s, "x", 1, 1, 10, 10));
 }
+
+TEST(PictureBasics, ADrawnImageOfAnotherSizeIsKeptAndTheDrawingAreaReported)
+{
+    Pixolf lib;
+    salon::Surface s(20, 10);
+    s.image() = salon::Bitmap::rgb24(7, 3);  // drawn by someone who did not resize the object
+    s.image().setPixel(1, 1, 0x00FF00);
+    int32_t w = 0, h = 0;
+    ASSERT_EQ(1, lib.PsGetXY(s, w, h));
+    EXPECT_EQ(20, w);
+    EXPECT_EQ(10, h);
+    ASSERT_TRUE(s.hasPicture());
+    EXPECT_EQ(0x00FF00u, s.picture()->pixel(1, 1));
+}
