@@ -37,7 +37,7 @@ public:
     // Values below 0 become 0 (transparent), 2 and more become 1 (opaque).
     void setBackStyle(int32_t value);
 
-    std::optional<salon::Region> cutOut;
+    std::optional<salon::Region> cutOut;  // whoever changes it sets `changed`
 
     // Whether pixel (x, y) of the control belongs to it (see the shape rule above).
     bool belongs(int32_t x, int32_t y) const;

@@ -75,6 +75,7 @@ void Presentation::composePhoto()
     // marks exactly those pixels, which become the balloon's cut-out in its own coordinates.
     prevu::Bublina& b = form.Bublina[0];
     b.cutOut.reset();
+    b.changed = true;
     if (ShapeRegion == 0) return;  // no shape: the photo is shown whole, the balloon unchanged
     salon::Surface marks(PhotoW, PhotoH);
     marks.backColour = 0;
@@ -165,6 +166,7 @@ void Presentation::Povel()
         form.Picture1.Visible = false;
         b.Visible = false;
         b.cutOut.reset();
+        b.changed = true;
         loadPhoto(50, "post02.nlg");
         break;
     case 8: balloonOverPhoto(371, 480, 12); break;

@@ -19,8 +19,9 @@ BalloonWidget::BalloonWidget(const Bublina& model, QWidget* parent) : QWidget(pa
 
 void BalloonWidget::sync()
 {
+    const bool resized = width() != m_model.Width || height() != m_model.Height;
     setGeometry(m_model.Left, m_model.Top, m_model.Width, m_model.Height);
-    {
+    if (m_model.changed || resized) {
         // The window's shape is exactly the pixels that belong to the control.
         QRegion shape;
         for (int32_t y = 0; y < m_model.Height; ++y) {
@@ -59,7 +60,7 @@ void PresentationWindow::sync()
     const Form1& f = m_p.form;
     setFixedSize(std::min(m_p.LayoutWidth, f.Width), std::min(m_p.LayoutHeight, f.Height));
     for (BalloonWidget* b : m_balloons) b->sync();
-    for (const Bublina& b : m_p.form.Bublina) const_cast<Bublina&>(b).changed = false;
+    for (Bublina& b : m_p.form.Bublina) b.changed = false;
     update();
 }
 

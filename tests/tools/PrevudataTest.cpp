@@ -1,11 +1,8 @@
-// The presentation's data makers: the Motion-JPEG AVI writer, the narration records, the region
-// outlines written as NLG files.
-#include "library/Pixolf.h"
+// The presentation's data makers: the Motion-JPEG AVI writer and the narration records.
 #include "platform/CodePage.h"
 #include "platform/PictureFile.h"
 #include "tools/prevudata/AviWriter.h"
 #include "tools/prevudata/Narration.h"
-#include "tools/prevudata/RegionOutline.h"
 
 #include <gtest/gtest.h>
 
@@ -114,43 +111,6 @@ TEST(NarrationTest, refuses_sources_that_would_make_a_wrong_file)
                                            {"a step skipped", skipped}, {"text first", "Text\n" + source(17)}}) {
         EXPECT_FALSE(narrationFile(c.src)) << c.what;
     }
-}
-
-TEST(RegionOutlineTest, polygons_fill_even_odd_inside_the_reference_size)
-{
-    auto o = parseRegionOutline("size 20 10\npolygon 0,0 10,0 10,10 0,10\npolygon 2,2 8,2 8,8 2,8\n"
-                                "polygon 15,-5 30,-5 30,5 15,5\n");
-    ASSERT_TRUE(o) << o.error();
-    EXPECT_TRUE(o.value().region.contains(1, 1));
-    EXPECT_FALSE(o.value().region.contains(5, 5));  // the hole
-    EXPECT_TRUE(o.value().region.contains(19, 0));
-    EXPECT_FALSE(o.value().region.contains(20, 0));  // cut at the reference width
-    EXPECT_EQ(o.value().region.bounds(), (Rect{0, 0, 20, 10}));
-}
-
-TEST(RegionOutlineTest, malformed_outlines_are_refused)
-{
-    for (const char* bad : {"polygon 0,0 1,0 1,1", "size 10 10", "size 0 5\npolygon 0,0 1,0 1,1",
-                            "size 10 10\npolygon 0,0 1,0", "size 10 10\npolygon 0;0 1,0 1,1",
-                            "size 10 10\npolygon 20,20 30,20 30,30", "size 10 10\ncircle 5"}) {
-        EXPECT_FALSE(parseRegionOutline(bad)) << bad;
-    }
-}
-
-TEST(RegionOutlineTest, nlg_written_reads_back_as_the_same_region)
-{
-    const auto path = std::filesystem::temp_directory_path() / ("outline-" + std::to_string(getpid()) + ".nlg");
-    auto o = parseRegionOutline("size 40 30\npolygon 5,3 30,3 36,20 10,28\n");
-    ASSERT_TRUE(o);
-    ASSERT_TRUE(writeNlg(o.value(), path.string()));
-    pixol::Pixolf lib;
-    int32_t h = lib.SuCtiNLG(path.string(), 40, 30);
-    ASSERT_NE(h, 0);
-    pixol::LongArray data;
-    const int32_t bytes = lib.RgnNactiData(h, data);
-    EXPECT_EQ(Region::fromData(std::span<const int32_t>(data.values.data(), size_t(bytes / 4))), o.value().region);
-    lib.TsRgn(h);
-    std::filesystem::remove(path);
 }
 
 } // namespace

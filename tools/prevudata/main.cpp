@@ -1,15 +1,14 @@
 // prevudata: the presentation's data on the demo drive, from the sources in data/presentation/.
+// (Its region files are made by `pixol nlg make`.)
 //
 //   prevudata backgrounds OUTDIR                      the screen backgrounds in the three class sizes
 //   prevudata narration SOURCE.txt OUT                Demo.nxt, 17 records of 600 Windows-1250 bytes
-//   prevudata nlg OUTLINE.txt OUT                     a region file from an outline
 //   prevudata videos MODELS FACE.jpg FACE.box OUTDIR  the nine Motion-JPEG videos
 #include "platform/PictureFile.h"
 #include "platform/Surface.h"
 #include "presentation/Presentation.h"
 #include "tools/prevudata/AviWriter.h"
 #include "tools/prevudata/Narration.h"
-#include "tools/prevudata/RegionOutline.h"
 #include "tools/prevudata/Scenes.h"
 
 #include <filesystem>
@@ -108,20 +107,11 @@ int main(int argc, char** argv)
         const std::string& bytes = file.value();
         return write(a[2], std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
     }
-    if (a.size() == 3 && a[0] == "nlg") {
-        auto text = readText(a[1]);
-        if (!text) return fail(text.error());
-        auto outline = parseRegionOutline(text.value());
-        if (!outline) return fail(a[1] + ": " + outline.error());
-        fs::create_directories(fs::path(a[2]).parent_path());
-        auto ok = writeNlg(outline.value(), a[2]);
-        return ok ? 0 : fail(ok.error());
-    }
     if (a.size() == 5 && a[0] == "videos") {
         PaintingSession painting(argc, argv);
         return videos(a[1], a[2], a[3], a[4]);
     }
-    std::cerr << "usage: prevudata backgrounds OUTDIR | narration SOURCE OUT | nlg OUTLINE OUT |"
+    std::cerr << "usage: prevudata backgrounds OUTDIR | narration SOURCE OUT |"
                  " videos MODELS FACE.jpg FACE.box OUTDIR\n";
     return 2;
 }
