@@ -7,6 +7,7 @@
 #include "presentation/qt/VideoDialog.h"
 
 #include <QApplication>
+#include <QMediaPlayer>
 #include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QTest>
@@ -68,6 +69,20 @@ TEST_F(ViewTest, video_plays_to_its_end_and_closes_itself)
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_GE(clock.elapsed(), 2000);  // three seconds of video
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ViewTest, every_video_of_the_drive_opens_in_the_player)
+{
+    salon::DriveTable::current() = salon::DriveTable({{'D', fs::path(SALON_BINARY_DIR) / "drive", salon::DriveType::Fixed}});
+    QMediaPlayer player;
+    QtMedia media(player);
+    for (const char* name : {"demo1", "demo2", "demo3", "hair", "hairclas", "kata1", "kata2", "kata3", "kata4"}) {
+        media.FileName = std::string("D:\\orvella\\avi\\") + name + ".avi";
+        media.Command("open");
+        EXPECT_EQ(media.Mode(), ModeStopped) << name;
+        media.Command("close");
+        EXPECT_EQ(media.Mode(), ModeNotOpen) << name;
+    }
 }
 
 TEST_F(ViewTest, a_missing_video_closes_at_once_and_names_the_file)
