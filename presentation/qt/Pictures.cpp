@@ -26,7 +26,16 @@ QImage card(const QString& title, const QString& text, QColor accent)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(accent, 3));
     p.setBrush(QColor(255, 255, 255));
-    p.drawRoundedRect(QRectF(3, 3, 232, 152), 14, 14);
+    // The panel with its pointer towards the bottom right corner, where balloon 1's anchor is;
+    // the speech balloon mask follows the same outline.
+    QPainterPath panel;
+    panel.addRoundedRect(QRectF(3, 3, 232, 152), 14, 14);
+    QPainterPath pointer;
+    pointer.moveTo(180, 150);
+    pointer.lineTo(235, 177);
+    pointer.lineTo(212, 150);
+    pointer.closeSubpath();
+    p.drawPath(panel.united(pointer));
     p.setPen(accent);
     QFont f("DejaVu Sans", 12, QFont::Bold);
     p.setFont(f);
@@ -119,7 +128,7 @@ QImage speechBalloonMask()
     QPainterPath path;
     path.addRoundedRect(QRectF(0, 0, 238, 158), 18, 18);
     QPolygonF tail;  // towards the anchor at the bottom right corner
-    tail << QPointF(180, 150) << QPointF(237, 179) << QPointF(212, 150);
+    tail << QPointF(178, 150) << QPointF(237, 179) << QPointF(214, 150);
     path.addPolygon(tail);
     path.setFillRule(Qt::WindingFill);
     p.drawPath(path);
