@@ -228,8 +228,60 @@ public:
     // 1 when a normal file (not a directory or hidden file) of exactly the name Jme exists;
     // wildcard patterns never exist.
     int32_t FsExist(const std::string& Jme);
+    // Attribute bits (Atr2: read-only 1, hidden 2, directory 16, archive 32) of an existing entry;
+    // Atr1 -1 for a directory, system or hidden one, else its read-only bit.
+    int32_t FsControlAtrib(const std::string& Jme, int32_t& Atr1, int32_t& Atr2);
+    // All entries of Jme's directory (up to its last "") in name order into FsDJme / FsDAttr (1..FsDPoc).
+    int32_t FsDirFun(const std::string& Jme, std::string& FsDCesta, int32_t& FsDPoc, LongArray& FsDAttr,
+                     StringArray& FsDJme);
+    // Splits a path into typed components (1 drive, 2 directory, 3 base name, 4 extension, 5 share
+    // drive, 6 computer); FsPJme counts them, FsMCis the base name's final digits, FsPCis their value.
+    int32_t FsCesta(const std::string& Jme, StringArray& FsCJme, LongArray& FsTJme, int32_t& FsPJme,
+                    int32_t& FsPCis, int32_t& FsMCis);
+    // The joined form of a path component of type Tb ("" for an unknown type).
+    std::string SJmeSkup(const std::string& Ta, int32_t Tb);
+    // The next name of a numbered series (DTyp 0: number + DCis, else DCis): status 1, 0 bad path,
+    // -1 no number, -2 over 9 digits, -3 negative, -4 too many digits.
+    int32_t FsNovJm(const std::string& Jme, std::string& NovJme, int32_t DCis, int32_t DTyp, int32_t& NCis);
+    // The files of Jme's numbered series (FsVTyp 1: same digit count) with their numbers, in name order.
+    int32_t FsSkupina(const std::string& Jme, uint8_t FsVTyp, std::string& FsDCesta, int32_t& FsDPoc,
+                      LongArray& FsDAttr, LongArray& FsDNum, StringArray& FsDJme);
+    // The drive type of Disk's drive (0 unknown); VTyp whether it fits the class DTyp (0-5).
+    int32_t SysCmDZ(const std::string& Disk, int32_t DTyp, bool& VTyp);
+    int32_t SysCmDZ(const std::string& Disk, int32_t DTyp = 0);
+    // 1 when NDir's directory exists, or was made level by level after a Yes to texts 107 / 108.
+    int32_t SysFsDir(const std::string& NDir);
+    // Appends the full paths (""-terminated) of every directory named YDir on every drive.
+    int32_t SysFnDir(const std::string& YDir, StringArray& NDir, int32_t& NPoc);
+    // Appends the full paths of every file matching the pattern YSou on every drive.
+    int32_t SysFnSou(const std::string& YSou, StringArray& NSou, int32_t& NPoc);
+    // Counts of a drive fitting DTyp into DiskVal(1..6): directories, files, bytes, and the same
+    // outside "RECYCLED"; bytes saturate at 2^31 - 1.
+    int32_t SysCtDisk(const std::string& Disk, LongArray& DiskVal, int32_t DTyp = 0);
+    // As SysCtDisk, with per directory (root first) its path, attributes, bytes of its own files,
+    // modification time (Unix seconds) and own name (DisDir).
+    int32_t SysCtiDisk(const std::string& Disk, StringArray& CisDir, StringArray& DisDir, LongArray& AttDir,
+                       LongArray& LofDir, LongArray& CtmDir, LongArray& DiskVal, int32_t DTyp = 0);
+    // The open / save dialog of mode FsTyp (0-7) in FsDir with the filters of FsTypSou; JmeOpen(1..)
+    // the chosen paths. 1 when a file was chosen and no follow-up question was answered No.
+    int32_t FsOpenSou(uint8_t FsTyp, const std::string& FsDir, const std::string& FsTypSou, StringArray& JmeOpen,
+                      const std::string& FsTitle = "");
+    // The colour dialog (Ag1 0 full, 2 full and fixed, 3 never full); the colour, -1 on cancel.
+    int32_t SysDgColor(int32_t Ag1, int32_t Ag2 = -1);
+    // The font dialog (sizes 8-100, existing fonts; flags Ag1-Ag5 and SyFlag combined): bold,
+    // italic, strikeout, underline, name, size, colour, weight.
+    int32_t SysDgFont(bool& TF1, bool& TF2, bool& TF3, bool& TF4, std::string& TF5, int32_t& TF6, int32_t& TF7,
+                      int32_t& TF8, int32_t Ag1, int32_t Ag2, int32_t Ag3, int32_t Ag4, int32_t Ag5,
+                      int32_t SyFlag = 0);
+    // The print dialog (1 copy, pages 1-1 within 1-10; flags Ag1, Ag2, SyFlag): copies, first and last page.
+    int32_t SysDgPrint(int32_t& TF1, int32_t& TF2, int32_t& TF3, int32_t Ag1, int32_t Ag2, int32_t SyFlag = 0);
     // Deletes the library's scratch temporary file (made by SuSettingsP) when it exists.
     void SyTmpDel();
+    // Picture CObr of the contents file ObName onto Obj (ObTyp 0 as its picture, 1 centred in the
+    // cell size, 2 centred or cropped in XMax x YMax, on white); returns the header's cell size,
+    // count, title and short name. CObr outside 1..CMax draws nothing.
+    int32_t SuCtiObsah(salon::Surface& Obj, const std::string& ObName, int32_t CObr, int32_t& XMax, int32_t& YMax,
+                       int32_t& CMax, std::string& SiText, std::string& SiName, uint8_t ObTyp = 0);
     // ==== [files] end ====
 
     // ---- Region handles ----
