@@ -5,7 +5,7 @@ set(SALON_FUZZ_TARGETS
   model_editor model_library
   category_list contents help_file
   crop stx
-  nlg nsg)
+  nlg nsg iswg)
 set(SALON_FUZZ_LIBS_bmp salon_platform)
 set(SALON_FUZZ_LIBS_jpeg salon_platform)
 set(SALON_FUZZ_LIBS_gif salon_platform)
@@ -25,3 +25,4 @@ set(SALON_FUZZ_LIBS_crop trimlet_core)
 set(SALON_FUZZ_LIBS_stx pixol_core)
 set(SALON_FUZZ_LIBS_nlg salon_formats)
 set(SALON_FUZZ_LIBS_nsg salon_formats)
+set(SALON_FUZZ_LIBS_iswg salon_formats salon_platform)

@@ -253,8 +253,60 @@ public:
     // 1 when a normal file (not a directory or hidden file) of exactly the name Jme exists;
     // wildcard patterns never exist.
     int32_t FsExist(const std::string& Jme);
+    // Attribute bits (Atr2: read-only 1, hidden 2, directory 16, archive 32) of an existing entry;
+    // Atr1 -1 for a directory, system or hidden one, else its read-only bit.
+    int32_t FsControlAtrib(const std::string& Jme, int32_t& Atr1, int32_t& Atr2);
+    // All entries of Jme's directory (up to its last "") in name order into FsDJme / FsDAttr (1..FsDPoc).
+    int32_t FsDirFun(const std::string& Jme, std::string& FsDCesta, int32_t& FsDPoc, LongArray& FsDAttr,
+                     StringArray& FsDJme);
+    // Splits a path into typed components (1 drive, 2 directory, 3 base name, 4 extension, 5 share
+    // drive, 6 computer); FsPJme counts them, FsMCis the base name's final digits, FsPCis their value.
+    int32_t FsCesta(const std::string& Jme, StringArray& FsCJme, LongArray& FsTJme, int32_t& FsPJme,
+                    int32_t& FsPCis, int32_t& FsMCis);
+    // The joined form of a path component of type Tb ("" for an unknown type).
+    std::string SJmeSkup(const std::string& Ta, int32_t Tb);
+    // The next name of a numbered series (DTyp 0: number + DCis, else DCis): status 1, 0 bad path,
+    // -1 no number, -2 over 9 digits, -3 negative, -4 too many digits.
+    int32_t FsNovJm(const std::string& Jme, std::string& NovJme, int32_t DCis, int32_t DTyp, int32_t& NCis);
+    // The files of Jme's numbered series (FsVTyp 1: same digit count) with their numbers, in name order.
+    int32_t FsSkupina(const std::string& Jme, uint8_t FsVTyp, std::string& FsDCesta, int32_t& FsDPoc,
+                      LongArray& FsDAttr, LongArray& FsDNum, StringArray& FsDJme);
+    // The drive type of Disk's drive (0 unknown); VTyp whether it fits the class DTyp (0-5).
+    int32_t SysCmDZ(const std::string& Disk, int32_t DTyp, bool& VTyp);
+    int32_t SysCmDZ(const std::string& Disk, int32_t DTyp = 0);
+    // 1 when NDir's directory exists, or was made level by level after a Yes to texts 107 / 108.
+    int32_t SysFsDir(const std::string& NDir);
+    // Appends the full paths (""-terminated) of every directory named YDir on every drive.
+    int32_t SysFnDir(const std::string& YDir, StringArray& NDir, int32_t& NPoc);
+    // Appends the full paths of every file matching the pattern YSou on every drive.
+    int32_t SysFnSou(const std::string& YSou, StringArray& NSou, int32_t& NPoc);
+    // Counts of a drive fitting DTyp into DiskVal(1..6): directories, files, bytes, and the same
+    // outside "RECYCLED"; bytes saturate at 2^31 - 1.
+    int32_t SysCtDisk(const std::string& Disk, LongArray& DiskVal, int32_t DTyp = 0);
+    // As SysCtDisk, with per directory (root first) its path, attributes, bytes of its own files,
+    // modification time (Unix seconds) and own name (DisDir).
+    int32_t SysCtiDisk(const std::string& Disk, StringArray& CisDir, StringArray& DisDir, LongArray& AttDir,
+                       LongArray& LofDir, LongArray& CtmDir, LongArray& DiskVal, int32_t DTyp = 0);
+    // The open / save dialog of mode FsTyp (0-7) in FsDir with the filters of FsTypSou; JmeOpen(1..)
+    // the chosen paths. 1 when a file was chosen and no follow-up question was answered No.
+    int32_t FsOpenSou(uint8_t FsTyp, const std::string& FsDir, const std::string& FsTypSou, StringArray& JmeOpen,
+                      const std::string& FsTitle = "");
+    // The colour dialog (Ag1 0 full, 2 full and fixed, 3 never full); the colour, -1 on cancel.
+    int32_t SysDgColor(int32_t Ag1, int32_t Ag2 = -1);
+    // The font dialog (sizes 8-100, existing fonts; flags Ag1-Ag5 and SyFlag combined): bold,
+    // italic, strikeout, underline, name, size, colour, weight.
+    int32_t SysDgFont(bool& TF1, bool& TF2, bool& TF3, bool& TF4, std::string& TF5, int32_t& TF6, int32_t& TF7,
+                      int32_t& TF8, int32_t Ag1, int32_t Ag2, int32_t Ag3, int32_t Ag4, int32_t Ag5,
+                      int32_t SyFlag = 0);
+    // The print dialog (1 copy, pages 1-1 within 1-10; flags Ag1, Ag2, SyFlag): copies, first and last page.
+    int32_t SysDgPrint(int32_t& TF1, int32_t& TF2, int32_t& TF3, int32_t Ag1, int32_t Ag2, int32_t SyFlag = 0);
     // Deletes the library's scratch temporary file (made by SuSettingsP) when it exists.
     void SyTmpDel();
+    // Picture CObr of the contents file ObName onto Obj (ObTyp 0 as its picture, 1 centred in the
+    // cell size, 2 centred or cropped in XMax x YMax, on white); returns the header's cell size,
+    // count, title and short name. CObr outside 1..CMax draws nothing.
+    int32_t SuCtiObsah(salon::Surface& Obj, const std::string& ObName, int32_t CObr, int32_t& XMax, int32_t& YMax,
+                       int32_t& CMax, std::string& SiText, std::string& SiName, uint8_t ObTyp = 0);
     // ==== [files] end ====
 
     // ---- Region handles ----
@@ -334,6 +386,46 @@ public:
     // ==== [regions] end ====
 
     // ==== [pixels] Geometric transforms ====
+    // Rotates Obj by Uhel radians (clockwise on screen), bilinear; dX, dY: where the old origin went.
+    // ZmRoz: grow to the rotated size, else keep W x H with the rotated picture centred. Region:
+    // leave the result on work surface 0 (for the outline transforms) and keep Obj.
+    int32_t PsObrRotace(salon::Surface& Obj, float Uhel, float& dX, float& dY, bool ZmRoz = true, bool Region = false);
+    int32_t PsObrRotace(salon::Surface& Obj, float Uhel);
+    // Scales Obj by DpX, DpY (new sides 2..2000); dX, dY: half the growth (0 without ZmRoz).
+    int32_t PsObrScale(salon::Surface& Obj, int32_t& dX, int32_t& dY, float DpX = 1, float DpY = 1, bool ZmRoz = true);
+    // Mirrors Obj left-right (FlipX) and/or top-bottom (FlipY); at least one flag.
+    int32_t PsObrFlip(salon::Surface& Obj, bool FlipX, bool FlipY);
+    // A quarter turn clockwise (R) or anticlockwise (L); dX = (H - W) \ 2, dY = (W - H) \ 2.
+    int32_t PsObrRotR(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz = true);
+    int32_t PsObrRotL(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz = true);
+    // Warps Obj into the quadrilateral 1 top-left, 2 bottom-left, 3 bottom-right, 4 top-right; the
+    // result is its region (moved to the origin), with the bilinear map's coefficients.
+    int32_t PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                        int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4, int32_t& Ex, int32_t& Ey,
+                        float& t1, float& t2, float& t3, float& t4, float& q1, float& q2, int32_t& ddx, int32_t& ddy);
+    int32_t PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                        int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4);
+    // Stretches rows (Ver) or columns (Hrz) with weights from 2 - Value to Value, Value 0.2..1.8.
+    int32_t PsObrNelinDefVer(salon::Surface& Obj, float Value);
+    int32_t PsObrNelinDefHrz(salon::Surface& Obj, float Value);
+    // Box-filters the BmX x BmY pixel array Pole into Pola of NmX x NmY (neither may be 0).
+    int32_t PsObrZmena(int32_t& BmX, int32_t& BmY, int32_t& NmX, int32_t& NmY, const ByteArray& Pole, ByteArray& Pola);
+    // Fits Obj: Typ 1 even width, 2 PNLx x PNLy, 3 inside keeping proportions, 4 and 5 as 2 and 3
+    // with an even width; NPrX, NPrY the new size, DsX, DsY its factors.
+    int32_t PsNewScale(salon::Surface& Obj, uint8_t Typ, int32_t PNLx, int32_t PNLy, int32_t& NPrX, int32_t& NPrY,
+                       float& DsX, float& DsY);
+    // The same fit computed for a PrX x PrY size: 1, or -1 when types 1, 4, 5 found PrX odd
+    // (they reduce PrX by 1 in any case); 0 on an arithmetic failure.
+    int32_t SuNewScale(uint8_t Typ, int32_t& PrX, int32_t& PrY, int32_t PNLx, int32_t PNLy, int32_t& NPrX,
+                       int32_t& NPrY, float& DsX, float& DsY);
+    // A BmX x BmY canvas (5..5000 each) of BColor with Obj's picture at (XLe, YLe).
+    int32_t PsObrOrez(salon::Surface& Obj, int32_t BmX, int32_t BmY, int32_t BColor = 0, int32_t XLe = 0, int32_t YLe = 0);
+    // ObjSrc onto ObjDst (resized to it) with raster operation DwMode.
+    int32_t PsCopyImg(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t DwMode = 13369376);
+    // The part of ObjSrc under Hrgn's bounding box into ObjDst; dX, dY its offset in ObjSrc.
+    // VetsiOrez: cut the box at ObjSrc's edges, else keep the whole box.
+    int32_t PsCopyImgRgn(int32_t& Hrgn, salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t& dX, int32_t& dY,
+                         bool VetsiOrez = true);
     // ==== [pixels] end ====
 
     // ==== [painting] Area transforms; drawing state, brushes, cursors ====
@@ -502,6 +594,24 @@ public:
     void PsObrPic(salon::Surface& Obj);
 
     // ==== [pixels] Transforms that carry an outline ====
+    // Each transforms Obj together with the polygon set of its outline (vertices changed in place)
+    // and returns the region of the new outline; Hrgn is the outline's current region (an empty or
+    // invalid one is released and set to 0). Nothing changes unless every step succeeds.
+    // Rotation by Uhel radians; the picture is cut to the turned outline; dX, dY half the growth.
+    int32_t PsObrRotaceO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                         LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY, float Uhel);
+    // Scaling by DpX, DpY (each 0.04..20; new sides 2..2000).
+    int32_t PsObrScaleO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                        LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY,
+                        float DpX = 1, float DpY = 1);
+    // Mirroring; the outline about the picture's edges (x to W - x, y to H - y).
+    int32_t PsObrFlipO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, bool FlipX, bool FlipY);
+    // Quarter turns anticlockwise (L) and clockwise (R), the outline pivoting on W and H.
+    int32_t PsObrRotLO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY);
+    int32_t PsObrRotRO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY);
     // ==== [pixels] end ====
 
     // ---- Rectangle and resource helpers ----
@@ -534,6 +644,27 @@ public:
     // ==== [regions] end ====
 
     // ==== [pixels] Cut, picture changes, coverage arrays ====
+    // Scales Obj (width made even first) by DpX, DpY (0.04..20) with its shape, the non-black
+    // pixels; the result is the scaled shape's region. PJas: the shape's mean brightness; Thx, Thy,
+    // Thd, Thj (1..HBod): the pixels of its edge band Hrana (1..16) octagon steps wide, their colour
+    // and brightness / PJas (2 from twice PJas up). Obj is unchanged on failure.
+    int32_t RgnScaleSPC(salon::Surface& Obj, float DpX, float DpY, LongArray& Thx, LongArray& Thy, LongArray& Thd,
+                        SingleArray& Thj, int32_t& HBod, int32_t& PJas, int32_t Hrana = 1);
+    // Cuts the pixels of Obj1 inside the polygons (XPlg, YPlg; ZPlg the vertex counts, even-odd)
+    // into Obj2, moved by (VData(lo), VData(lo + 1)) when VData has them. ZPgA: in, how many
+    // polygons to take (0: all of ZPlg); out, how many were. Hrgn receives the cut's region in
+    // Obj2 (a handle it held stays the caller's). 1 / 0; nothing changes on 0.
+    int32_t SuOrezRng(salon::Surface& Obj1, salon::Surface& Obj2, const LongArray& VData, const LongArray& XPlg,
+                      const LongArray& YPlg, const LongArray& ZPlg, int32_t& ZPgA, int32_t& Hrgn);
+    // Changes Obj's picture by Typ: 1 grey (0.299 R + 0.587 G + 0.114 B), 2 negative, 3 brightness
+    // + Data1 (-255..255), 4 contrast Data1 percent about 128 (0..500), 5 black and white at grey
+    // level Data1 (0..255). Data2: a region limiting the change (0: the whole picture). 1 / 0.
+    int32_t PbObrZme1(int32_t Typ, salon::Surface& Obj, int32_t Data1 = 0, int32_t Data2 = 0);
+    // BPole (0..BmX-1, 0..BmY-1, indexed (x, y)) := NPlus inside region Hrgn, NMinus outside (each
+    // 0..255); NMin, NMax the smallest and largest value written. Result: with NPlocha the number
+    // of pixels inside, else 1; 0 on failure, also when the region covers none of the array.
+    int32_t SuPostPole(int32_t Hrgn, int32_t BmX, int32_t BmY, ByteArray& BPole, int32_t NPlus, int32_t NMinus,
+                       int32_t& NMin, int32_t& NMax, bool NPlocha = false);
     // ==== [pixels] end ====
 
     // ==== [painting] Mouse-driven painting, traces, watermarks, panels, gradients, line clips ====

@@ -65,6 +65,21 @@ std::optional<FileDialogAnswer> ScriptedUi::chooseFile(const FileDialogRequest& 
     return takeFront<std::optional<FileDialogAnswer>>(fileAnswers, std::nullopt);
 }
 
+std::optional<uint32_t> Ui::colourDialog(const ColourDialogRequest& request)
+{
+    return chooseColour(request.initial.value_or(0));
+}
+
+std::optional<FontChoice> Ui::fontDialog(const FontDialogRequest& request)
+{
+    auto chosen = chooseFont(request.initial);
+    if (chosen && request.minSize > 0 && chosen->size < request.minSize) chosen->size = request.minSize;
+    if (chosen && request.maxSize > 0 && chosen->size > request.maxSize) chosen->size = request.maxSize;
+    return chosen;
+}
+
+std::optional<PrintChoice> Ui::printDialog(const PrintDialogRequest&) { return std::nullopt; }
+
 std::optional<uint32_t> ScriptedUi::chooseColour(uint32_t initial)
 {
     colourRequests.push_back(initial);
@@ -75,6 +90,24 @@ std::optional<FontChoice> ScriptedUi::chooseFont(const FontChoice& initial)
 {
     fontRequests.push_back(initial);
     return takeFront<std::optional<FontChoice>>(fontAnswers, std::nullopt);
+}
+
+std::optional<uint32_t> ScriptedUi::colourDialog(const ColourDialogRequest& request)
+{
+    colourDialogs.push_back(request);
+    return chooseColour(request.initial.value_or(0));
+}
+
+std::optional<FontChoice> ScriptedUi::fontDialog(const FontDialogRequest& request)
+{
+    fontDialogs.push_back(request);
+    return chooseFont(request.initial);
+}
+
+std::optional<PrintChoice> ScriptedUi::printDialog(const PrintDialogRequest& request)
+{
+    printDialogs.push_back(request);
+    return takeFront<std::optional<PrintChoice>>(printChoices, std::nullopt);
 }
 
 std::unique_ptr<PrintJob> ScriptedUi::startPrint(const PrintRequest& request)

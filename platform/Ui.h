@@ -41,6 +41,7 @@ struct FileDialogRequest {
     bool multiSelect = false;
     bool overwritePrompt = false;
     bool fileMustExist = false;
+    std::string defaultSuffix;  // added by the dialog to a name typed without an extension
 };
 
 struct FileDialogAnswer {
@@ -72,6 +73,34 @@ struct PrintRequest {
     std::string pdfFile;  // non-empty: print to this PDF file without asking
 };
 
+// The library's dialogs want more than the plain choices above: a title, the size limits of the
+// font dialog, the page range of the print dialog.
+struct ColourDialogRequest {
+    std::string title;
+    std::optional<uint32_t> initial;  // none: the dialog's own starting colour (black)
+    bool fullOpen = false;            // open with the custom colour part shown
+    bool preventFullOpen = false;     // the part cannot be opened
+};
+
+struct FontDialogRequest {
+    std::string title;
+    FontChoice initial;
+    float minSize = 0, maxSize = 0;   // 0: no limit
+    bool existingOnly = true;         // only fonts that exist may be named
+    bool effects = true;              // underline, strikeout and colour can be chosen
+};
+
+struct PrintDialogRequest {
+    std::string title;
+    int32_t copies = 1, fromPage = 1, toPage = 1;
+    int32_t minPage = 1, maxPage = 1;
+    bool pageNumbers = true;          // the page range can be chosen
+};
+
+struct PrintChoice {
+    int32_t copies = 1, fromPage = 1, toPage = 1;
+};
+
 enum class Cursor { Default = 0, Arrow = 1, Cross = 2, IBeam = 3, Hourglass = 11, SizeAll = 15, Hand = 99 };
 
 class Ui {
@@ -86,6 +115,12 @@ public:
     virtual std::unique_ptr<PrintJob> startPrint(const PrintRequest& request) = 0;
     virtual void setCursor(Cursor cursor) = 0;
     virtual void processEvents() = 0;
+
+    // The fuller dialogs. By default they ask the plain ones above (the colour and font dialogs;
+    // a size outside the limits is brought inside) and a print range cannot be asked: cancelled.
+    virtual std::optional<uint32_t> colourDialog(const ColourDialogRequest& request);
+    virtual std::optional<FontChoice> fontDialog(const FontDialogRequest& request);
+    virtual std::optional<PrintChoice> printDialog(const PrintDialogRequest& request);
 
     // Convenience for the common "no title" box.
     MsgAnswer message(std::string text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
@@ -104,6 +139,7 @@ public:
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;  // default: cancelled
     std::deque<std::optional<uint32_t>> colourAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
+    std::deque<std::optional<PrintChoice>> printChoices;  // print dialogs; default: cancelled
     std::deque<bool> printAnswers;  // false: the print dialog was cancelled (default: accepted)
     bool printerPresent = true;
     int32_t pageWidth = 4960, pageHeight = 7016, dpi = 600;  // A4 at 600 dpi
@@ -113,6 +149,9 @@ public:
     std::vector<PrintRequest> printRequests;
     std::vector<uint32_t> colourRequests;   // initial colours offered
     std::vector<FontChoice> fontRequests;   // initial fonts offered
+    std::vector<ColourDialogRequest> colourDialogs;
+    std::vector<FontDialogRequest> fontDialogs;
+    std::vector<PrintDialogRequest> printDialogs;
     struct Drawn {
         Bitmap picture;
         int32_t x, y, w, h;
@@ -131,6 +170,9 @@ public:
     std::unique_ptr<PrintJob> startPrint(const PrintRequest& request) override;
     void setCursor(Cursor cursor) override { cursors.push_back(cursor); }
     void processEvents() override { ++eventsProcessed; }
+    std::optional<uint32_t> colourDialog(const ColourDialogRequest& request) override;
+    std::optional<FontChoice> fontDialog(const FontDialogRequest& request) override;
+    std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) override;
 };
 
 } // namespace salon

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   libpixman-1-dev libjpeg-dev libgif-dev libfreetype-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core
   "$@"
 )

@@ -105,6 +105,9 @@ public:
     int32_t HelpOffset = 0;
     std::string ProgramDir;
     std::string DataDrive;
+    // Where the photo dialog opens next: the folder of the last photo chosen (Windows-style, with
+    // its separator); empty until then, when it opens in the data drive's photos.
+    std::string lastPhotoFolder;
     std::vector<Category> CatalogueCodes;
     std::string CrLf = "\r\n";
     bool SampleTaken = false;
@@ -189,6 +192,7 @@ private:
     void showEmptySample();
     void chooseHairstyle();
     void openPhoto();
+    std::string photoDialogStart() const;
     bool photoLoaded(bool ok, bool bothBefore, int32_t modeBefore);
     void restorePressedLook();
     bool askModeChange();

@@ -3,6 +3,7 @@
 // Icons and GIF files have no writer of ours; they are assembled here from our BMP writer's
 // device-independent bitmap and from giflib's encoder.
 #include "editor/shell/HelpFile.h"
+#include "library/formats/ContentsFile.h"
 #include "library/formats/ModelFile.h"
 #include "library/formats/RegionFiles.h"
 #include "platform/Numbers.h"
@@ -220,6 +221,11 @@ int main(int argc, char** argv)
     set.refHeight = 90;
     set.regions = {face.data(), {}, Region::rect(0, 0, 3, 3).data()};
     save("nsg", "set.nsg", pixol::formats::encodeNsg(set));
+
+    save("iswg", "cells.isw",
+         pixol::formats::encodeContentsFile(12, 10, "\xDA\xe8esy", "DS1",
+                                            {encodeBmp(gradient(9, 7)), encodeJpeg(gradient(14, 12), 60),
+                                             encodeBmp(indexedStripes(5, 5, 4), true)}));
 
     save("crop", "large.jpg", encodeJpeg(gradient(400, 500), 20));
     save("crop", "wide.bmp", encodeBmp(indexedStripes(500, 380, 1), true));

@@ -6,6 +6,7 @@
 // Ownership: regions, brushes and device-context numbers are handed out as 32-bit handles; whoever
 // receives one owns it (TsRgn deletes regions). The work surfaces belong to the state and are sized
 // back to 5 x 5 after every use.
+#include "library/formats/ContentsFile.h"
 #include "library/frame/SurfaceTable.h"
 #include "library/imaging/Brushes.h"
 #include "platform/Region.h"
@@ -66,6 +67,14 @@ struct LibraryState {
     SurfaceTable deviceContexts;
     std::mt19937 random{5489u};            // seedable, so painting with random colours can be tested
     salon::Ui* ui = nullptr;               // dialogs and questions; none: dialogs cancel, questions say no
+    // The picture contents file read last (SuCtiObsah), kept with the path, size and modification
+    // time it was read at, so that a file replaced under the same name is read anew.
+    struct ContentsCache {
+        std::string path;                  // "" when nothing is cached
+        uint64_t size = 0;
+        int64_t modified = 0;
+        formats::ContentsHeader header;
+    } contentsCache;
     // Drawing state that the picture controls kept and Surface has no field for: the brush selected
     // into each object (ObjBrushSet) and its mouse pointer (PsObjCursor), by object address. An
     // object should be forgotten (objectDrawing.erase) when it is destroyed.

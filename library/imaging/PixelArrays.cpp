@@ -1,5 +1,6 @@
 #include "library/imaging/PixelArrays.h"
 
+#include "library/imaging/PictureBasics.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/PictureFile.h"
@@ -101,11 +102,7 @@ int32_t createObrPole(salon::Surface& obj, int32_t& width, int32_t& height, Byte
 
 bool clearSized(salon::Surface& s, int32_t width, int32_t height)
 {
-    s.clearPicture();
-    const int32_t frame = 4 * s.borderStyle();
-    if (!s.setSize(width + frame, height + frame)) return false;
-    s.clear();
-    return s.drawableWidth() == width && s.drawableHeight() == height;
+    return clearToSize(s, width, height) && s.drawableWidth() == width && s.drawableHeight() == height;
 }
 
 int32_t obnovObrPole(salon::Surface& obj, int32_t width, int32_t height, const ByteArray& pole, int32_t typ)

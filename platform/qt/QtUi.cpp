@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -155,9 +157,35 @@ MsgAnswer QtUi::message(const MessageRequest& request)
                                                              : MsgAnswer::Ok;
 }
 
+namespace {
+
+// The programs name files Windows-style ("D:\photos\face.jpg"), and so do the people who use them.
+// A name typed that way is resolved through the drive table before the dialog checks it, so that
+// it is taken like the native path it stands for.
+class ProgramPathFileDialog : public QFileDialog {
+public:
+    void accept() override
+    {
+        static const QRegularExpression drivePath(QStringLiteral("[A-Za-z]:\\\\.*$"));
+        const QStringList chosen = selectedFiles();
+        if (chosen.size() == 1 && !QFileInfo::exists(chosen.front())) {
+            const QRegularExpressionMatch m = drivePath.match(chosen.front());
+            if (m.hasMatch())
+                if (auto native = nativePath(m.captured(0).toStdString())) {
+                    const QFileInfo where(QString::fromStdString(native->string()));
+                    setDirectory(where.absolutePath());
+                    selectFile(where.fileName());
+                }
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
 std::optional<FileDialogAnswer> QtUi::chooseFile(const FileDialogRequest& request)
 {
-    QFileDialog dialog;
+    ProgramPathFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setWindowTitle(q(request.title));
     const bool save = request.kind == FileDialogKind::Save;
@@ -166,6 +194,7 @@ std::optional<FileDialogAnswer> QtUi::chooseFile(const FileDialogRequest& reques
     else if (request.multiSelect) dialog.setFileMode(QFileDialog::ExistingFiles);
     else dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    if (!request.defaultSuffix.empty()) dialog.setDefaultSuffix(q(request.defaultSuffix));
 
     const QStringList filters = qtNameFilters(request.filter);
     if (!filters.isEmpty()) {
@@ -213,6 +242,57 @@ std::optional<FontChoice> QtUi::chooseFont(const FontChoice& initial)
     out.italic = chosen.italic();
     out.underline = chosen.underline();
     out.strikeout = chosen.strikeOut();
+    return out;
+}
+
+std::optional<uint32_t> QtUi::colourDialog(const ColourDialogRequest& request)
+{
+    const uint32_t start = request.initial.value_or(0);
+    QColor c = QColorDialog::getColor(QColor(redOf(start), greenOf(start), blueOf(start)), nullptr, q(request.title));
+    if (!c.isValid()) return std::nullopt;
+    return packRgb(uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue()));
+}
+
+std::optional<FontChoice> QtUi::fontDialog(const FontDialogRequest& request)
+{
+    const FontChoice& initial = request.initial;
+    QFont font(q(initial.name));
+    if (initial.size > 0) font.setPointSizeF(initial.size);
+    font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    font.setUnderline(initial.underline);
+    font.setStrikeOut(initial.strikeout);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, nullptr, q(request.title));
+    if (!ok) return std::nullopt;
+    FontChoice out = initial;
+    out.name = chosen.family().toStdString();
+    // Qt's dialog has no size limits of its own: a size outside them is brought inside.
+    out.size = float(chosen.pointSizeF());
+    if (request.minSize > 0) out.size = std::max(out.size, request.minSize);
+    if (request.maxSize > 0) out.size = std::min(out.size, request.maxSize);
+    out.bold = chosen.bold();
+    out.italic = chosen.italic();
+    out.underline = chosen.underline();
+    out.strikeout = chosen.strikeOut();
+    return out;
+}
+
+std::optional<PrintChoice> QtUi::printDialog(const PrintDialogRequest& request)
+{
+    if (!hasPrinter()) return std::nullopt;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setCopyCount(request.copies);
+    printer.setFromTo(request.fromPage, request.toPage);
+    QPrintDialog dialog(&printer);
+    dialog.setWindowTitle(q(request.title));
+    dialog.setMinMax(request.minPage, request.maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.pageNumbers);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    PrintChoice out;
+    out.copies = printer.copyCount();
+    out.fromPage = printer.fromPage() ? printer.fromPage() : request.minPage;
+    out.toPage = printer.toPage() ? printer.toPage() : request.maxPage;
     return out;
 }
 

@@ -21,6 +21,9 @@ public:
     std::unique_ptr<PrintJob> startPrint(const PrintRequest& request) override;
     void setCursor(Cursor cursor) override;
     void processEvents() override;
+    std::optional<uint32_t> colourDialog(const ColourDialogRequest& request) override;
+    std::optional<FontChoice> fontDialog(const FontDialogRequest& request) override;
+    std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) override;
 
 private:
     bool m_overrideCursor = false;
