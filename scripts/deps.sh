@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
+  libwmf-dev libemf2svg-dev librsvg2-dev fonts-urw-base35
   libpixman-1-dev libjpeg-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core
