@@ -4,7 +4,7 @@ set(SALON_FUZZ_TARGETS
   bmp jpeg gif ico
   model_editor model_library
   category_list contents help_file
-  crop
+  crop stx
   nlg nsg iswg)
 set(SALON_FUZZ_LIBS_bmp salon_platform)
 set(SALON_FUZZ_LIBS_jpeg salon_platform)
@@ -22,6 +22,7 @@ set(SALON_FUZZ_SOURCES_contents ${shell_dir}/StartUp.cpp ${shell_dir}/CatalogueF
 set(SALON_FUZZ_LIBS_help_file salon_platform)
 set(SALON_FUZZ_SOURCES_help_file ${shell_dir}/HelpFile.cpp ${shell_dir}/RtfReader.cpp)
 set(SALON_FUZZ_LIBS_crop trimlet_core)
+set(SALON_FUZZ_LIBS_stx pixol_core)
 set(SALON_FUZZ_LIBS_nlg salon_formats)
 set(SALON_FUZZ_LIBS_nsg salon_formats)
 set(SALON_FUZZ_LIBS_iswg salon_formats salon_platform)

@@ -195,6 +195,30 @@ public:
                            int32_t CMax, int32_t XMax, int32_t YMax, int32_t ObTyp);
 
     // ==== [pixels] Pixel arrays ====
+    // Obj's picture into Pole (byte column 0..stride-1, row 0..H-1, blue-green-red); Typ 0 plain,
+    // 1 keep the drawn image first, 2 reduce to 15/16-bit colours on such a display, 3 both.
+    int32_t CreateObrPole(salon::Surface& Obj, int32_t& BmX, int32_t& BmY, ByteArray& Pole, int32_t Typ = 0);
+    // As CreateObrPole, the colour reduction only inside region Hrgn (none: no pixel reduced).
+    int32_t CreateObrPoleRgn(salon::Surface& Obj, int32_t& BmX, int32_t& BmY, ByteArray& Pole, int32_t Typ = 0,
+                             int32_t Hrgn = 0);
+    // Writes a BmX x BmY pixel array into Obj, resizing Obj first when its size differs.
+    int32_t ObnovObrPole(salon::Surface& Obj, int32_t BmX, int32_t BmY, const ByteArray& Pole, int32_t Typ = 0);
+    // PoleB := a copy of PoleA with PoleA's bounds (1 to 3 dimensions).
+    int32_t PsPoleCopy(const ByteArray& PoleA, ByteArray& PoleB);
+    // Elements (0..BmX-1, 0..BmY-1) of PSrc into the existing PDst; 0 when either lacks them.
+    int32_t PsPoleBod(ByteArray& PDst, const ByteArray& PSrc, int32_t BmX, int32_t BmY);
+    // A picture file held in Bafr (its bytes) becomes Obj's persistent picture; Obj takes its size.
+    int32_t SuMemTmpObr(salon::Surface& Obj, const std::string& Bafr);
+    // A picture file into a pixel array (with the 15/16-bit reduction).
+    int32_t UaPoleLoad(const std::string& Name, int32_t& BmX, int32_t& BmY, ByteArray& Pole);
+    // A picture file's bytes into a pixel array, decoded in memory.
+    int32_t UaMemTmpPole(const std::string& Bafr, int32_t& BmX, int32_t& BmY, ByteArray& Pole);
+    // The BmX x BmY window at (dX, dY) of device context HdcF (PrxC x PrYC) into a pixel array.
+    int32_t UaLoadPoleScreen(int32_t HdcF, int32_t PrxC, int32_t PrYC, int32_t dX, int32_t dY, int32_t BmX,
+                             int32_t BmY, ByteArray& Pole);
+    // The same window into Obj, sized BmX x BmY.
+    int32_t UaLoadObrScreen(int32_t HdcF, int32_t PrxC, int32_t PrYC, salon::Surface& Obj, int32_t dX, int32_t dY,
+                            int32_t BmX, int32_t BmY);
     // ==== [pixels] end ====
 
     // ==== [painting] Point and colour utilities over pixel arrays ====
@@ -261,21 +285,186 @@ public:
     // ==== [files] end ====
 
     // ---- Region handles ----
-    // 1 when Hrgn names a valid region of the thread's table, else 0.
-    int32_t RgnTestuj(int32_t Hrgn);
+    // The validity test: Typ 0 releases an invalid or empty region (Hrgn = 0, result 0); Typ 1
+    // releases only an invalid one and answers -1 for an empty one; 1 for a region; other Typ 1.
+    int32_t RgnTestuj(int32_t& Hrgn, int32_t Typ = 0);
     // Deletes region Hrgn; 1 when it named one. Hrgn becomes 0 either way.
     int32_t TsRgn(int32_t& Hrgn);
 
     // ==== [regions] Region toolkit ====
+    // Regions returned are new handles the caller owns (0 = failure or nothing). With Novy False a
+    // method releases Hrgn and stores its result there. Methods that test their input "type 0"
+    // release an empty or invalid Hrgn and set it to 0.
+    // Typ 1-5: intersection, union, exclusive or, Hrgn1 minus Hrgn2, Hrgn2 minus Hrgn1; 6-10 the same
+    // and Hrgn1 released and replaced by the result; 11-15 also Hrgn2 released and set to 0 (the
+    // same region in both is released once). Empty inputs and results are allowed.
+    int32_t RgnCombine(int32_t& Hrgn1, int32_t& Hrgn2, int32_t Typ);
+    // A copy (an empty region gives an empty copy).
+    int32_t RgnKopiruj(int32_t& Hrgn);
+    // A copy moved by (X, Y).
+    int32_t RgnPosuvXY(int32_t& Hrgn, int32_t X, int32_t Y);
+    // The part inside the rectangle (TpLeft < TpRight and TpTop < TpBottom, else 0).
+    int32_t RgnOrizni(int32_t& Hrgn, int32_t TpLeft, int32_t TpTop, int32_t TpRight, int32_t TpBottom,
+                      bool Novy = false);
+    // The rectangle minus the region.
+    int32_t RgnInvertuj(int32_t& Hrgn, int32_t TpLeft, int32_t TpTop, int32_t TpRight, int32_t TpBottom,
+                        bool Novy = true);
+    // Shrunk by PBod (1-16) steps: octagon steps with Typ True, square steps with Typ False. Shrunk
+    // to nothing gives 0, and with Novy False releases Hrgn (Hrgn = 0).
+    int32_t RgnZmensi(int32_t& Hrgn, int32_t PBod = 1, bool Typ = true, bool Novy = true);
+    // Grown by PBod (1-16) steps, octagon or square as RgnZmensi.
+    int32_t RgnZvetsi(int32_t& Hrgn, int32_t PBod = 1, bool Typ = true, bool Novy = true);
+    // Closing: grown then shrunk by PBod (1-16) octagon steps; fills gaps and notches narrower than
+    // about twice PBod.
+    int32_t RgnVyhladit(int32_t& Hrgn, int32_t PBod = 1, bool Novy = false);
+    // The inner border: the region minus the region shrunk by one diagonal step; 0 when either is empty.
+    int32_t RgnOkraj(int32_t& Hrgn, bool Novy = true);
+    // A frame dX (1-16) pixels wide by square steps: Misto 1 outside, 2 on the edge (dX / 2 out,
+    // the rest in), 3 inside. 0 when the frame or the shrunk region is empty, or for another Misto.
+    int32_t RgnFrame(int32_t& Hrgn, int32_t dX, int32_t Misto, bool Novy = true);
+    // HrgnV = the one-pixel ring just outside, HrgnC = the band PBod octagon steps wide just inside,
+    // HrgnO = the core left inside that band. The old HrgnV, HrgnO, HrgnC are released first.
+    int32_t RgnObjektObrys(int32_t& Hrgn, int32_t& HrgnV, int32_t& HrgnO, int32_t& HrgnC, int32_t PBod = 1);
+    // In place: adds every pixel with the region hg pixels above and below it (VV), then left and
+    // right (HV). Gaps of up to hg pixels close completely; wider ones only in their middle.
+    int32_t RgnUpravSpc(int32_t& Hrgn, bool VV = true, bool HV = false, uint8_t hg = 1);
+    // The region data array (from 1) of Hrgn within the rectangle, or of the rectangle itself when
+    // Hrgn is 0; Har1 its element count, XLe..YSr its bounding box. -1 when there is nothing to
+    // read (empty region or intersection, size below 1), 0 when Hrgn is not a region. Hara has one
+    // element after every failure.
+    int32_t RgnPole(int32_t Hrgn, LongArray& Hara, int32_t& Har1, int32_t TpLeft, int32_t TpTop, int32_t TpWidth,
+                    int32_t TpHeight, int32_t& XLe, int32_t& YLe, int32_t& XSr, int32_t& YSr);
+    int32_t RgnPole(int32_t Hrgn, LongArray& Hara, int32_t& Har1, int32_t TpLeft, int32_t TpTop, int32_t TpWidth,
+                    int32_t TpHeight);
+    // Region CRgn (1..Cit) of a packed store: Poct1(k) the element count of region k's data, Poct2
+    // the data arrays one after another.
+    int32_t RgnCreate(int32_t Cit, int32_t CRgn, const LongArray& Poct1, const LongArray& Poct2);
+    // The union of the quadrilaterals of every 4 of the first Pocet points (a multiple of 4), each
+    // filled by the winding rule.
+    int32_t RgnSgRectPlg(const SingleArray& TpBodX, const SingleArray& TpBodY, int32_t Pocet);
+    // Draws the polygon set on device context ObjHdc in one pass: outlines in its pen, insides by
+    // the even-odd rule in its fill. 0 when the counts do not fit the arrays.
+    int32_t PlgKresli(int32_t ObjHdc, const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg,
+                      int32_t PocetPlg);
+    // HrgnA = a copy of Hrgn and the A arrays copies of the polygon set. On failure the A arrays
+    // have one element and both counts are 0.
+    int32_t CopySingleRgn(int32_t& Hrgn, const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg,
+                          int32_t PocetPlg, int32_t PocetBodu, int32_t& HrgnA, SingleArray& TpBodXA,
+                          SingleArray& TpBodYA, LongArray& TpPlgA, int32_t& PocetPlgA, int32_t& PocetBoduA);
+    // Fills the region on Obj with brush number Typ: 0 null, 1-5 white to black, 6-10 the pattern
+    // brushes, 11 a random colour, 12 XColor. 0 when the brush set is not loaded.
+    int32_t RgnVybarvit(salon::Surface& Obj, int32_t Hrgn, int32_t Typ, int32_t XColor = 0);
+    // Clips Obj's drawing to a copy of Hrgn, or to its whole drawable area when Hrgn is no region.
+    int32_t SuClipRgn(salon::Surface& Obj, int32_t Hrgn = 0);
+    // The same for device context HdcO; without a region the clip is (0, 0, PrX, PrY).
+    int32_t StClipRgn(int32_t HdcO, int32_t Hrgn, int32_t PrX, int32_t PrY);
     // ==== [regions] end ====
 
     // ==== [pixels] Geometric transforms ====
+    // Rotates Obj by Uhel radians (clockwise on screen), bilinear; dX, dY: where the old origin went.
+    // ZmRoz: grow to the rotated size, else keep W x H with the rotated picture centred. Region:
+    // leave the result on work surface 0 (for the outline transforms) and keep Obj.
+    int32_t PsObrRotace(salon::Surface& Obj, float Uhel, float& dX, float& dY, bool ZmRoz = true, bool Region = false);
+    int32_t PsObrRotace(salon::Surface& Obj, float Uhel);
+    // Scales Obj by DpX, DpY (new sides 2..2000); dX, dY: half the growth (0 without ZmRoz).
+    int32_t PsObrScale(salon::Surface& Obj, int32_t& dX, int32_t& dY, float DpX = 1, float DpY = 1, bool ZmRoz = true);
+    // Mirrors Obj left-right (FlipX) and/or top-bottom (FlipY); at least one flag.
+    int32_t PsObrFlip(salon::Surface& Obj, bool FlipX, bool FlipY);
+    // A quarter turn clockwise (R) or anticlockwise (L); dX = (H - W) \ 2, dY = (W - H) \ 2.
+    int32_t PsObrRotR(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz = true);
+    int32_t PsObrRotL(salon::Surface& Obj, int32_t& dX, int32_t& dY, bool ZmRoz = true);
+    // Warps Obj into the quadrilateral 1 top-left, 2 bottom-left, 3 bottom-right, 4 top-right; the
+    // result is its region (moved to the origin), with the bilinear map's coefficients.
+    int32_t PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                        int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4, int32_t& Ex, int32_t& Ey,
+                        float& t1, float& t2, float& t3, float& t4, float& q1, float& q2, int32_t& ddx, int32_t& ddy);
+    int32_t PsObrDefomR(salon::Surface& Obj, int32_t& dX, int32_t& dY, int32_t& aX1, int32_t& aY1, int32_t& aX2,
+                        int32_t& aY2, int32_t& aX3, int32_t& aY3, int32_t& aX4, int32_t& aY4);
+    // Stretches rows (Ver) or columns (Hrz) with weights from 2 - Value to Value, Value 0.2..1.8.
+    int32_t PsObrNelinDefVer(salon::Surface& Obj, float Value);
+    int32_t PsObrNelinDefHrz(salon::Surface& Obj, float Value);
+    // Box-filters the BmX x BmY pixel array Pole into Pola of NmX x NmY (neither may be 0).
+    int32_t PsObrZmena(int32_t& BmX, int32_t& BmY, int32_t& NmX, int32_t& NmY, const ByteArray& Pole, ByteArray& Pola);
+    // Fits Obj: Typ 1 even width, 2 PNLx x PNLy, 3 inside keeping proportions, 4 and 5 as 2 and 3
+    // with an even width; NPrX, NPrY the new size, DsX, DsY its factors.
+    int32_t PsNewScale(salon::Surface& Obj, uint8_t Typ, int32_t PNLx, int32_t PNLy, int32_t& NPrX, int32_t& NPrY,
+                       float& DsX, float& DsY);
+    // The same fit computed for a PrX x PrY size: 1, or -1 when types 1, 4, 5 found PrX odd
+    // (they reduce PrX by 1 in any case); 0 on an arithmetic failure.
+    int32_t SuNewScale(uint8_t Typ, int32_t& PrX, int32_t& PrY, int32_t PNLx, int32_t PNLy, int32_t& NPrX,
+                       int32_t& NPrY, float& DsX, float& DsY);
+    // A BmX x BmY canvas (5..5000 each) of BColor with Obj's picture at (XLe, YLe).
+    int32_t PsObrOrez(salon::Surface& Obj, int32_t BmX, int32_t BmY, int32_t BColor = 0, int32_t XLe = 0, int32_t YLe = 0);
+    // ObjSrc onto ObjDst (resized to it) with raster operation DwMode.
+    int32_t PsCopyImg(salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t DwMode = 13369376);
+    // The part of ObjSrc under Hrgn's bounding box into ObjDst; dX, dY its offset in ObjSrc.
+    // VetsiOrez: cut the box at ObjSrc's edges, else keep the whole box.
+    int32_t PsCopyImgRgn(int32_t& Hrgn, salon::Surface& ObjDst, const salon::Surface& ObjSrc, int32_t& dX, int32_t& dY,
+                         bool VetsiOrez = true);
     // ==== [pixels] end ====
 
     // ==== [painting] Area transforms; drawing state, brushes, cursors ====
     // ==== [painting] end ====
 
     // ==== [regions] Regions from pictures and region shape transforms ====
+    // Polygon sets: TpBodX, TpBodY (0..PocetBodu-1) the vertices, TpPlg (0..PocetPlg-1) the vertex
+    // counts, filled by the even-odd rule. The RgnS methods change the vertices in place and build a
+    // fresh region from them; the arrays must start at 0 with at least 4 points and 2 counts (one
+    // count when PocetPlg is 1), and the counts must fit the points, else 0 and nothing changes.
+    // The pixels of Obj passing a test: Typ 0-2 some byte above 7, 15, Delta; 3-5 some byte below 248,
+    // 240, 255 - Delta; 6 not within Delta of Barva in every byte; 7-13 the picture minus the same.
+    int32_t RgnObraz(salon::Surface& Obj, int32_t Typ = 0, int32_t Delta = 0, int32_t Barva = 0);
+    // The magic wand: the four-connected area around (AgX, AgY) whose bytes differ from the seed's
+    // by at most Tolera (0-100). The picture must exceed 20 x 20 pixels.
+    int32_t RgnHulka(salon::Surface& Obj, int32_t Tolera, int32_t AgX, int32_t AgY);
+    // The region's boundary as a polygon set: outer loops clockwise on the screen, holes the other
+    // way, only corners as vertices. On failure TpPlg has one element and both counts are 0.
+    int32_t RgnAnalyzuj(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, LongArray& TpPlg, int32_t& PocetPlg,
+                        int32_t& PocetBodu);
+    // The region of a polygon set.
+    int32_t RgnSSetRgn(const SingleArray& TpBodX, const SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                       int32_t PocetBodu);
+    // Moved by (X, Y).
+    int32_t RgnSOffset(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                       int32_t PocetPlg, int32_t PocetBodu, float X = 0, float Y = 0);
+    // Scaled about the origin by DpX, DpY (each 0.04-20).
+    int32_t RgnSScale(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                      int32_t PocetPlg, int32_t PocetBodu, float DpX = 1, float DpY = 1);
+    // Mirrored: x becomes PrX - x (left + right of Hrgn's box when PrX is 0), y likewise.
+    int32_t RgnSFlip(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, bool FlipX = false, bool FlipY = false, int32_t PrX = 0, int32_t PrY = 0);
+    // A quarter turn clockwise on the screen: (x, y) becomes (PrY - y, x), PrY 0 meaning top + bottom.
+    int32_t RgnS90R(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                    int32_t PocetBodu, int32_t PrX = 0, int32_t PrY = 0);
+    // A quarter turn anticlockwise: (x, y) becomes (y, PrX - x), PrX 0 meaning left + right.
+    int32_t RgnS90L(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                    int32_t PocetBodu, int32_t PrX = 0, int32_t PrY = 0);
+    // Turned by Uhel radians about the origin, then moved by (CnX, CnY). When both are 0 they are
+    // computed and returned: Roh True keeps the box's top-left corner, False its centre.
+    int32_t RgnSOtoc(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, float Uhel, float& CnX, float& CnY, bool Roh = true);
+    int32_t RgnSOtoc(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg, int32_t PocetPlg,
+                     int32_t PocetBodu, float Uhel);
+    // (x, y) becomes (x t1 + y t2 + x y q1 + ddx, x t4 + y t3 + x y q2 + ddy).
+    int32_t RgnSDeform(int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY, const LongArray& TpPlg,
+                       int32_t PocetPlg, int32_t PocetBodu, float t1, float t2, float t3, float t4, float q1, float q2,
+                       int32_t ddx, int32_t ddy);
+    // The region's rectangles scaled about the origin by DpX, DpY (each 0.04-20), corners rounded
+    // half to even.
+    int32_t RgnScale(int32_t& Hrgn, float DpX = 1, float DpY = 1, bool Novy = true);
+    // Mirrored within its own bounding box.
+    int32_t RgnFlip(int32_t& Hrgn, bool FlipX = false, bool FlipY = false, bool Novy = true);
+    // Splits Hrgn into its edge-connected parts (in the order of their top-left rectangles), each
+    // scaled by DpX, DpY (0.1-5): Qhr(1..Cit) the scaled parts, Poct1/Poct2 the unscaled parts as a
+    // packed store. A part that scales to nothing is added to Hrgn1 instead (0 when Hrgn1 is no
+    // region then).
+    int32_t RgnOmal(int32_t& Hrgn, int32_t& Hrgn1, float DpX, float DpY, LongArray& Qhr, int32_t& Cit, LongArray& Poct1,
+                    LongArray& Poct2);
+    // A line dW pixels thick with round ends.
+    int32_t RgnLine(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t dW);
+    // The same line united with Hrgn. Hrgn is released in every case and set to 0 (no region: the
+    // line alone).
+    int32_t RgnLineAdd(int32_t& Hrgn, int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t dW);
     // ==== [regions] end ====
 
     // ---- Angle, colour and number utilities (pi = 3.141592654, y down, clockwise positive) ----
@@ -306,6 +495,24 @@ public:
     void PsObrPic(salon::Surface& Obj);
 
     // ==== [pixels] Transforms that carry an outline ====
+    // Each transforms Obj together with the polygon set of its outline (vertices changed in place)
+    // and returns the region of the new outline; Hrgn is the outline's current region (an empty or
+    // invalid one is released and set to 0). Nothing changes unless every step succeeds.
+    // Rotation by Uhel radians; the picture is cut to the turned outline; dX, dY half the growth.
+    int32_t PsObrRotaceO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                         LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY, float Uhel);
+    // Scaling by DpX, DpY (each 0.04..20; new sides 2..2000).
+    int32_t PsObrScaleO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                        LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY,
+                        float DpX = 1, float DpY = 1);
+    // Mirroring; the outline about the picture's edges (x to W - x, y to H - y).
+    int32_t PsObrFlipO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, bool FlipX, bool FlipY);
+    // Quarter turns anticlockwise (L) and clockwise (R), the outline pivoting on W and H.
+    int32_t PsObrRotLO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY);
+    int32_t PsObrRotRO(salon::Surface& Obj, int32_t& Hrgn, SingleArray& TpBodX, SingleArray& TpBodY,
+                       LongArray& TpPlg, int32_t PocetPlg, int32_t PocetBodu, int32_t& dX, int32_t& dY);
     // ==== [pixels] end ====
 
     // ---- Rectangle and resource helpers ----
@@ -319,9 +526,46 @@ public:
     Picture SuRscO(int32_t Ag1, int32_t Ag2);
 
     // ==== [regions] Text regions and region frames ====
+    // The pixels of SText (UTF-8) in a font: TF5 the font name (fontconfig finds the nearest
+    // installed face), TF6 its size in points at 96 dpi, TF1 bold, TF2 italic, TF3 underlined,
+    // TF4 struck through, TF7 the weight 1-1000 (0: 700 with TF1, else 400), TF8 the angle in
+    // tenths of a degree anticlockwise about (CmX, CmY), the top-left corner of the text's line.
+    // Hrgn's old region is released and Hrgn receives the new one, which is also the result; 0
+    // when nothing could be drawn (no font, empty text, size outside 1-1000).
+    int32_t SuTextRgn(const std::string& SText, int32_t CmX, int32_t CmY, bool TF1, bool TF2, bool TF3, bool TF4,
+                      const std::string& TF5, int32_t TF6, int32_t TF7, int32_t TF8, int32_t& Hrgn);
+    // The one-pixel inner edge of Hrgn drawn on Obj in its pen colour. Hrgn1 receives the edge
+    // pixels facing up or left (and not down or right), Hrgn2 those facing down or right, Hrgn3 the
+    // whole edge; their old regions are released first. 0 for an empty or invalid Hrgn.
+    int32_t STLFrame(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
+    // The same edge raised: the up-left part white, the down-right part grey (&H808080).
+    int32_t STLFrameUp(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
+    // The same edge sunken: the up-left part grey, the down-right part white.
+    int32_t STLFrameDown(salon::Surface& Obj, int32_t& Hrgn, int32_t& Hrgn1, int32_t& Hrgn2, int32_t& Hrgn3);
     // ==== [regions] end ====
 
     // ==== [pixels] Cut, picture changes, coverage arrays ====
+    // Scales Obj (width made even first) by DpX, DpY (0.04..20) with its shape, the non-black
+    // pixels; the result is the scaled shape's region. PJas: the shape's mean brightness; Thx, Thy,
+    // Thd, Thj (1..HBod): the pixels of its edge band Hrana (1..16) octagon steps wide, their colour
+    // and brightness / PJas (2 from twice PJas up). Obj is unchanged on failure.
+    int32_t RgnScaleSPC(salon::Surface& Obj, float DpX, float DpY, LongArray& Thx, LongArray& Thy, LongArray& Thd,
+                        SingleArray& Thj, int32_t& HBod, int32_t& PJas, int32_t Hrana = 1);
+    // Cuts the pixels of Obj1 inside the polygons (XPlg, YPlg; ZPlg the vertex counts, even-odd)
+    // into Obj2, moved by (VData(lo), VData(lo + 1)) when VData has them. ZPgA: in, how many
+    // polygons to take (0: all of ZPlg); out, how many were. Hrgn receives the cut's region in
+    // Obj2 (a handle it held stays the caller's). 1 / 0; nothing changes on 0.
+    int32_t SuOrezRng(salon::Surface& Obj1, salon::Surface& Obj2, const LongArray& VData, const LongArray& XPlg,
+                      const LongArray& YPlg, const LongArray& ZPlg, int32_t& ZPgA, int32_t& Hrgn);
+    // Changes Obj's picture by Typ: 1 grey (0.299 R + 0.587 G + 0.114 B), 2 negative, 3 brightness
+    // + Data1 (-255..255), 4 contrast Data1 percent about 128 (0..500), 5 black and white at grey
+    // level Data1 (0..255). Data2: a region limiting the change (0: the whole picture). 1 / 0.
+    int32_t PbObrZme1(int32_t Typ, salon::Surface& Obj, int32_t Data1 = 0, int32_t Data2 = 0);
+    // BPole (0..BmX-1, 0..BmY-1, indexed (x, y)) := NPlus inside region Hrgn, NMinus outside (each
+    // 0..255); NMin, NMax the smallest and largest value written. Result: with NPlocha the number
+    // of pixels inside, else 1; 0 on failure, also when the region covers none of the array.
+    int32_t SuPostPole(int32_t Hrgn, int32_t BmX, int32_t BmY, ByteArray& BPole, int32_t NPlus, int32_t NMinus,
+                       int32_t& NMin, int32_t& NMax, bool NPlocha = false);
     // ==== [pixels] end ====
 
     // ==== [painting] Mouse-driven painting, traces, watermarks, panels, gradients, line clips ====

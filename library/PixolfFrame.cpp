@@ -275,14 +275,6 @@ Picture Pixolf::SuRscO(int32_t Ag1, int32_t Ag2)
     });
 }
 
-int32_t Pixolf::RgnTestuj(int32_t Hrgn)
-{
-    return guard(0, [&] {
-        const salon::Region* r = state().regions.find(uint32_t(Hrgn));
-        return r && r->isValid() ? 1 : 0;
-    });
-}
-
 int32_t Pixolf::TsRgn(int32_t& Hrgn)
 {
     return guard(0, [&] {

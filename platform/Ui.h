@@ -41,6 +41,7 @@ struct FileDialogRequest {
     bool multiSelect = false;
     bool overwritePrompt = false;
     bool fileMustExist = false;
+    std::string defaultSuffix;  // added by the dialog to a name typed without an extension
 };
 
 struct FileDialogAnswer {

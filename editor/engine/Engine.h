@@ -158,7 +158,8 @@ private:
     bool validIndex(int32_t index) const { return index >= 0 && index < SurfaceCount; }
     bool hasModelSize(int32_t index) const;
     bool hasPhotoSize(int32_t index) const;
-    bool loadPictureInto(int32_t index, const std::string& path);
+    std::optional<Bitmap> readPhotoPicture(const std::string& path);
+    std::optional<Bitmap> readUsablePhoto(std::string& path);
     void resetTransforms();
     void colourBuffers();
 };

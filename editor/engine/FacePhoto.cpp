@@ -14,13 +14,13 @@ const char* const NotAPicture = "Nejedná se o správný typ souboru";
 } // namespace
 
 // Only BMP and JPG photos are offered and accepted.
-bool Engine::loadPictureInto(int32_t index, const std::string& path)
+std::optional<Bitmap> Engine::readPhotoPicture(const std::string& path)
 {
     auto native = nativePath(path);
     auto bytes = native ? dsl::readWholeFile(*native, 256u << 20) : std::nullopt;
     if (!bytes) {
         ui.message(ResText(errorTextId(53)), MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
+        return std::nullopt;
     }
     Result<Bitmap> picture = Error{NotAPicture};
     switch (sniffPicture(*bytes)) {
@@ -30,14 +30,34 @@ bool Engine::loadPictureInto(int32_t index, const std::string& path)
     }
     if (!picture || picture.value().isNull()) {
         ui.message(NotAPicture);
-        return false;
+        return std::nullopt;
     }
-    Surfaces[size_t(index)].setPicture(picture.value(), true);
-    return true;
+    return std::move(picture.value());
+}
+
+// The photo at `path`, through the crop component when it is larger than the editor takes; `path`
+// becomes the reduced copy then, so that later reloads (a model change) read that copy and do not
+// ask for a crop again. None, with the reason shown, when there is no usable photo.
+std::optional<Bitmap> Engine::readUsablePhoto(std::string& path)
+{
+    std::optional<Bitmap> photo = readPhotoPicture(path);
+    if (!photo) return std::nullopt;
+    if (photo->width <= MaxPhotoW && photo->height <= MaxPhotoH) return photo;
+    const bool tooWide = photo->width > MaxPhotoW;
+    const std::string reduced = CroppedPhotoName(path);
+    std::optional<Bitmap> copy = reduced.empty() ? std::nullopt : readPhotoPicture(reduced);
+    // A "reduced" copy that is still too large is refused like the original photo.
+    if (!copy || copy->width > MaxPhotoW || copy->height > MaxPhotoH) {
+        ui.message(ResText(tooWide ? 168 : 169), MsgButtons::Ok, MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    path = reduced;
+    return copy;
 }
 
 bool Engine::LoadPhoto(bool reload)
 {
+    std::string path = PhotoFile;
     if (!reload) {
         FileDialogRequest request;
         request.kind = FileDialogKind::Open;
@@ -45,35 +65,19 @@ bool Engine::LoadPhoto(bool reload)
         request.fileMustExist = true;
         auto answer = ui.chooseFile(request);
         if (!answer || answer->files.empty()) return false;
-        PhotoFile = windowsPath(answer->files.front());
+        path = windowsPath(answer->files.front());
     }
+    // Nothing of the current photo changes until the new one is known to be usable: a wrong
+    // file, a cancelled crop or a vanished file leave the photo, its placement and its history.
+    std::optional<Bitmap> photo = readUsablePhoto(path);
+    if (!photo) return false;
+
+    PhotoFile = path;
     ClearSurface(WorkingPhoto);
     ClearSurface(LoadedPhoto);
-    auto fail = [this] {
-        ClearSurface(WorkingPhoto);
-        PhotoFile.clear();
-        return false;
-    };
-    if (!loadPictureInto(WorkingPhoto, PhotoFile)) return fail();
+    Surfaces[WorkingPhoto].setPicture(*photo, true);
     PhotoW = Surfaces[WorkingPhoto].width();
     PhotoH = Surfaces[WorkingPhoto].height();
-
-    if (PhotoW > MaxPhotoW || PhotoH > MaxPhotoH) {
-        const bool tooWide = PhotoW > MaxPhotoW;
-        ClearSurface(WorkingPhoto);
-        const std::string reduced = CroppedPhotoName(PhotoFile);
-        bool ok = !reduced.empty() && loadPictureInto(WorkingPhoto, reduced);
-        if (ok) {
-            PhotoW = Surfaces[WorkingPhoto].width();
-            PhotoH = Surfaces[WorkingPhoto].height();
-            // A "reduced" copy that is still too large is refused like the original photo.
-            ok = PhotoW <= MaxPhotoW && PhotoH <= MaxPhotoH;
-        }
-        if (!ok) {
-            ui.message(ResText(tooWide ? 168 : 169), MsgButtons::Ok, MsgIcon::Exclamation);
-            return fail();
-        }
-    }
 
     Surface& loaded = Surfaces[LoadedPhoto];
     loaded.setSize(PhotoW, PhotoH);

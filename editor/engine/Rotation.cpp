@@ -2,6 +2,7 @@
 #include "editor/engine/FaceTransform.h"
 #include "editor/engine/RotationKernels.h"
 
+#include "platform/Bilinear.h"
 #include "platform/Numbers.h"
 
 #include <cmath>
@@ -16,47 +17,9 @@ namespace salon {
 
 namespace {
 
-// One destination pixel of the rotation from its four source neighbours (x, y the top-left one,
-// 0-based), weights a = (1 - fx) * 0.996 and b = (1 - fy) * 0.996. Every channel is summed in the
-// same order as the formula reads, so the vector forms give the very same bytes as this one.
-inline void bilinearPlain(const uint8_t* top, size_t rowBytes, float fx, float fy, float a, float b, uint8_t* dst)
-{
-    const uint8_t* bottom = top + rowBytes;
-    for (int k = 0; k < 3; ++k)
-        dst[k] = toByte(float(top[k]) * a * b + float(top[3 + k]) * fx * b + float(bottom[k]) * a * fy +
-                        float(bottom[3 + k]) * fx * fy);
-}
-
-#if defined(__SSE2__)
-// The three channels of a pixel (and the byte after it, in a lane nobody reads) as floats. The
-// caller makes sure that byte exists.
-inline __m128 channels(const uint8_t* p)
-{
-    uint32_t v;
-    std::memcpy(&v, p, 4);
-    const __m128i zero = _mm_setzero_si128();
-    return _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(int32_t(v)), zero), zero));
-}
-
-// top: the top-left neighbour; the bottom row lies rowBytes further on. whole: dst may take 4
-// bytes (the fourth is the next pixel's first, written later or left black, or row padding).
-inline void bilinearSse2(const uint8_t* top, size_t rowBytes, float fx, float fy, float a, float b, uint8_t* dst,
-                         bool whole)
-{
-    const uint8_t* bottom = top + rowBytes;
-    const __m128 A = _mm_set1_ps(a), B = _mm_set1_ps(b), FX = _mm_set1_ps(fx), FY = _mm_set1_ps(fy);
-    __m128 sum = _mm_mul_ps(_mm_mul_ps(channels(top), A), B);
-    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_mul_ps(channels(top + 3), FX), B));
-    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_mul_ps(channels(bottom), A), FY));
-    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_mul_ps(channels(bottom + 3), FX), FY));
-    // Round to nearest even (the default mode) and clamp to 0..255 by saturation, as toByte does.
-    const __m128i r = _mm_cvtps_epi32(sum);
-    const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(r, r), r);
-    const uint32_t v = uint32_t(_mm_cvtsi128_si32(bytes)) & 0x00FFFFFFu;
-    if (whole) std::memcpy(dst, &v, 4);
-    else std::memcpy(dst, &v, 3);
-}
-#endif
+// One destination pixel of the rotation from its four source neighbours: the platform's bilinear
+// sample (Bilinear.h) with each value multiplied by its weights in turn, as the editor's formula reads.
+constexpr BilinearOrder EditorOrder = BilinearOrder::ValueFirst;
 
 // The Plain and Sse2 kernels, one destination pixel at a time.
 void rotatePortable(const RotationFrame& f, PixelKernel kernel)
@@ -84,11 +47,11 @@ void rotatePortable(const RotationFrame& f, PixelKernel kernel)
 #if defined(__SSE2__)
             const bool lastOfBuffer = !padded && iy + 1 == H && ix + 1 == W;
             if (kernel == PixelKernel::Sse2 && !lastOfBuffer) {
-                bilinearSse2(top, rowBytes, fx, fy, a, b, dst + 3 * (x - 1), x < W || lastWhole);
+                bilinearSse2<EditorOrder>(top, rowBytes, fx, fy, a, b, dst + 3 * (x - 1), x < W || lastWhole);
                 return;
             }
 #endif
-            bilinearPlain(top, rowBytes, fx, fy, a, b, dst + 3 * (x - 1));
+            bilinearPlain<EditorOrder>(top, rowBytes, fx, fy, a, b, dst + 3 * (x - 1));
         };
         int32_t x = 1;
 #if defined(__SSE2__)

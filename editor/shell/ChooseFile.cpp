@@ -137,7 +137,7 @@ bool confirmFileAction(Ui& ui, FileAction action, const std::string& fileName)
 }
 
 int32_t ChooseFile(Ui& ui, int32_t kind, const std::string& fileName, const std::string& filterIds,
-                   std::vector<std::string>& chosen)
+                   std::vector<std::string>& chosen, const std::string& defaultExtension)
 {
     chosen.clear();
     const std::optional<ChooseFileKind> k = chooseFileKind(kind);
@@ -154,9 +154,13 @@ int32_t ChooseFile(Ui& ui, int32_t kind, const std::string& fileName, const std:
     req.multiSelect = k->multiSelect;
     req.overwritePrompt = k->overwritePrompt;
     req.fileMustExist = k->fileMustExist;
+    req.defaultSuffix = defaultExtension;
 
     std::optional<FileDialogAnswer> answer = ui.chooseFile(req);
     if (!answer || answer->files.empty() || answer->files.front().empty()) return 0;
+    if (!defaultExtension.empty())
+        for (std::string& f : answer->files)
+            if (!std::filesystem::path(f).has_extension()) f += "." + defaultExtension;
 
     size_t joined = 0;
     for (const std::string& f : answer->files) joined += f.size() + 1;

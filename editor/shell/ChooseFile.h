@@ -44,8 +44,10 @@ ProposedName splitProposedName(std::string_view proposed);
 // Returns non-zero when the user confirmed; `chosen` then holds the file (first) and, with multiple
 // selection, the others. A missing file is questioned (kind 4: text 570) or refused (kind 3: text
 // 571); an existing file with warning attributes is confirmed first (confirmFileAction).
+// defaultExtension (without the dot): added to a chosen name that has no extension, before the
+// checks, so "vysledek" is saved - and questioned - as "vysledek.bmp".
 int32_t ChooseFile(Ui& ui, int32_t kind, const std::string& fileName, const std::string& filterIds,
-                   std::vector<std::string>& chosen);
+                   std::vector<std::string>& chosen, const std::string& defaultExtension = {});
 
 // Attributes that earn a warning before a file is touched. Linux has no system or hidden flag: a
 // name starting with '.' counts as hidden, anything that is not a regular file or directory (a

@@ -105,6 +105,9 @@ public:
     int32_t HelpOffset = 0;
     std::string ProgramDir;
     std::string DataDrive;
+    // Where the photo dialog opens next: the folder of the last photo chosen (Windows-style, with
+    // its separator); empty until then, when it opens in the data drive's photos.
+    std::string lastPhotoFolder;
     std::vector<Category> CatalogueCodes;
     std::string CrLf = "\r\n";
     bool SampleTaken = false;
@@ -127,6 +130,9 @@ public:
     bool lineDrawing = false;
 
     uint8_t frameCounter = 0;
+    // The key that holds a placement arrow down (0: none) and the arrow it holds.
+    int heldArrowKey = 0;
+    int heldArrowIndex = 0;
     std::unique_ptr<CatalogueForm> catalogue;
     QuestionForm form3;
 
@@ -138,6 +144,7 @@ public:
     // The window's close box: true when the program may end.
     bool Form_QueryUnload(int unloadMode);
     void Form_KeyDown(int keyCode, int shift);
+    void Form_KeyUp(int keyCode, int shift);
     void Timer2_Timer();
     // The display settings changed: lay the window out again over the new work area.
     void SysInfo1_DisplayChanged(WorkArea area);
@@ -185,10 +192,14 @@ private:
     void showEmptySample();
     void chooseHairstyle();
     void openPhoto();
+    std::string photoDialogStart() const;
     bool photoLoaded(bool ok, bool bothBefore, int32_t modeBefore);
     void restorePressedLook();
     bool askModeChange();
-    void applyStep(int code);
+    // Applies placement step `code`; false, changing nothing, when it would scale the photo past
+    // what can be composed.
+    bool applyStep(int code);
+    bool stepFits(int code);
     void drawGuideLine(int32_t x2, int32_t y2);
 
     EngineLink& m_engine;

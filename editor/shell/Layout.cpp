@@ -34,7 +34,8 @@ ViewPlacement placeViews(const MainLayout& layout, int32_t viewW, int32_t viewH)
 Rect waitImageRect(const MainLayout& layout, int index)
 {
     const int32_t w = layout.PictureW;
-    const int32_t h = layout.PictureW * 12 / 11;
+    // A real division whose result is stored in a whole-pixel size: rounded, not cut (338 -> 369).
+    const int32_t h = roundHalfEven(float(layout.PictureW) * 12.0f / 11.0f);
     const int32_t left = index == 0 ? 5 : rightAreaLeft(layout);
     return {left, 5, left + w, 5 + h};
 }

@@ -1,6 +1,7 @@
 // Form1's start, layout, waiting pictures, keys and the end of the program.
 #include "editor/shell/ButtonFaces.h"
 #include "editor/shell/Editor.h"
+#include "editor/shell/Placement.h"
 #include "editor/shell/WaitAnimation.h"
 #include "editor/shell/texts/Texts.h"
 
@@ -55,9 +56,8 @@ bool Editor::Form_Load(const std::vector<std::string>& args, const std::string& 
     } else {
         // The catalogue is gone, but a photo can still be opened and looked at.
         std::cerr << "frizet01: " << categories.error() << '\n';
-        m_ui.message(" Katalog účesů nelze přečíst - soubor " + DataDrive + ":\\dslob00.aob chybí nebo je vadný." +
-                         CrLf + " Výběr účesu proto nic nenabídne; fotografii obličeje můžete otevřít a prohlížet. ",
-                     MsgButtons::Ok, MsgIcon::Exclamation);
+        m_ui.message(ResText(203) + DataDrive + ResText(204) + CrLf + ResText(205), MsgButtons::Ok,
+                     MsgIcon::Exclamation);
     }
     catalogue = std::make_unique<CatalogueForm>(m_ui, DataDrive, CatalogueCodes);
 
@@ -205,7 +205,7 @@ bool Editor::Form_QueryUnload(int unloadMode)
     return m_ui.message(ResText(60), MsgButtons::OkCancel) == MsgAnswer::Ok;
 }
 
-void Editor::Form_KeyDown(int keyCode, int /*shift*/)
+void Editor::Form_KeyDown(int keyCode, int shift)
 {
     const bool bothLoaded = m_engine.ModelLoaded() && m_engine.FaceLoaded();
     switch (keyCode) {
@@ -224,8 +224,25 @@ void Editor::Form_KeyDown(int keyCode, int /*shift*/)
         showHelp(7);
         break;
     default:
+        // A key held in a placement mode is a held arrow: one step now, repeats on the timer,
+        // one undo entry, released with the key.
+        if (heldArrowKey == 0) {
+            if (const auto arrow = placementArrowForKey(m_engine.EditMode(), keyCode)) {
+                heldArrowKey = keyCode;
+                heldArrowIndex = *arrow;
+                Sipka_MouseDown(*arrow, LeftButton, shift, 0, 0);
+            }
+        }
         break;
     }
+}
+
+void Editor::Form_KeyUp(int keyCode, int shift)
+{
+    if (heldArrowKey == 0 || keyCode != heldArrowKey)
+        return;
+    heldArrowKey = 0;
+    Sipka_MouseUp(heldArrowIndex, LeftButton, shift, 0, 0);
 }
 
 void Editor::Timer2_Timer()

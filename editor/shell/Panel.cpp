@@ -1,9 +1,13 @@
 // The command panel: the sixteen Funkce buttons, the sub-panels per mode, the two layouts, the reset
 // button Tlac and the fit buttons OblImg.
 #include "editor/shell/ButtonFaces.h"
+#include "editor/shell/ChooseFile.h"
+#include "platform/Paths.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/Placement.h"
 #include "editor/shell/texts/Texts.h"
+
+#include <filesystem>
 
 namespace salon {
 namespace {
@@ -261,12 +265,33 @@ bool Editor::loadChosenModel(const std::string& modelPath)
     return loaded;
 }
 
+std::string Editor::photoDialogStart() const
+{
+    if (!lastPhotoFolder.empty())
+        return lastPhotoFolder;
+    if (DataDrive.empty())
+        return {};
+    const std::string photos = DataDrive.substr(0, 1) + ":\\photos\\";
+    const auto native = nativePath(photos);
+    std::error_code ec;
+    return native && std::filesystem::is_directory(*native, ec) ? photos : DataDrive.substr(0, 1) + ":\\";
+}
+
 void Editor::openPhoto()
 {
-    const int32_t modeBefore = m_engine.EditMode();
-    const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
-    m_engine.EditMode() = 1;
-    photoLoaded(m_engine.LoadPhoto(false), bothBefore, modeBefore);
+    // The photo is chosen like every other file: the program's dialog with its title, the picture
+    // filters and "all files", and the warnings before a hidden, system or read-only file.
+    std::vector<std::string> chosen;
+    if (!ChooseFile(m_ui, 0, photoDialogStart(), "601,607", chosen) || chosen.empty()) {
+        const int32_t modeBefore = m_engine.EditMode();
+        const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
+        m_engine.EditMode() = 1;
+        photoLoaded(false, bothBefore, modeBefore);
+        return;
+    }
+    const std::string path = windowsPath(chosen.front());
+    lastPhotoFolder = splitProposedName(path).directory;
+    loadPhotoFile(path);
 }
 
 bool Editor::loadPhotoFile(const std::string& photoPath)
@@ -274,8 +299,13 @@ bool Editor::loadPhotoFile(const std::string& photoPath)
     const int32_t modeBefore = m_engine.EditMode();
     const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
     m_engine.EditMode() = 1;
+    // The engine reloads whatever PhotoFile names; a photo that does not load leaves the name of
+    // the one still shown.
+    const std::string before = m_engine.PhotoFile();
     m_engine.PhotoFile() = photoPath;
-    return photoLoaded(m_engine.LoadPhoto(true), bothBefore, modeBefore);
+    const bool ok = m_engine.LoadPhoto(true);
+    if (!ok) m_engine.PhotoFile() = before;
+    return photoLoaded(ok, bothBefore, modeBefore);
 }
 
 bool Editor::photoLoaded(bool ok, bool bothBefore, int32_t modeBefore)

@@ -73,6 +73,54 @@ void applyPlacementStep(int32_t code, int32_t& faceX, int32_t& faceY, float& sca
     }
 }
 
+std::optional<int> placementArrowForKey(int32_t mode, int keyCode)
+{
+    enum Key { Left = 37, Up = 38, Right = 39, Down = 40, Plus, Minus, Other };
+    Key key = Other;
+    switch (keyCode) {
+    case 37: case 38: case 39: case 40: key = Key(keyCode); break;
+    case 107: case '+': case '=': key = Plus; break;
+    case 109: case '-': key = Minus; break;
+    default: return std::nullopt;
+    }
+    switch (mode) {
+    case 9:  // taller, shorter, wider, narrower, smaller, larger
+        switch (key) {
+        case Up: return 0;
+        case Down: return 1;
+        case Right: return 2;
+        case Left: return 3;
+        case Minus: return 4;
+        case Plus: return 5;
+        default: return std::nullopt;
+        }
+    case 10:  // up, down, left, right
+    case 12:  // tilt back, tilt forward, turn left, turn right
+        switch (key) {
+        case Up: return 0;
+        case Down: return 1;
+        case Left: return 2;
+        case Right: return 3;
+        default: return std::nullopt;
+        }
+    case 13:  // clockwise, anticlockwise
+        if (key == Right || key == Plus) return 4;
+        if (key == Left || key == Minus) return 5;
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool scaledPhotoFits(int32_t photoW, int32_t photoH, float scaleX, float scaleY)
+{
+    auto fits = [](int32_t side, float scale) {
+        const float scaled = float(side) * scale;
+        return std::isfinite(scaled) && scaled >= float(MinScaledSide) - 0.5f && scaled <= float(MaxScaledSide);
+    };
+    return fits(photoW, scaleX) && fits(photoH, scaleY);
+}
+
 std::optional<float> rotationStep(bool coarse, int index, int shift)
 {
     if (index != 4 && index != 5)

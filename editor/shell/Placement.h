@@ -14,6 +14,19 @@ int32_t placementStepCode(int32_t mode, bool coarse, int index, int shift);
 // Performs one step of the code table on the transform values.
 void applyPlacementStep(int32_t code, int32_t& faceX, int32_t& faceY, float& scaleX, float& scaleY);
 
+// The arrow button (index of Sipka) that a key stands for in a placement mode: the arrow keys and
+// + / - press the arrows of scale (9), move (10), deformation (12) and rotation (13). None for
+// other keys and modes. Key codes are the platform's: 37-40 arrows, 107 / 109 keypad + and -, and
+// the characters '+', '=' (an unshifted plus on many keyboards) and '-'.
+std::optional<int> placementArrowForKey(int32_t mode, int keyCode);
+
+// The scaled photo must stay between these sides (rounded as the composition rounds them): below,
+// the face vanishes; above, the sizes leave what the stretch and the offsets can be computed in.
+inline constexpr int32_t MinScaledSide = 8;
+inline constexpr int32_t MaxScaledSide = 32768;
+// Whether a photo of photoW x photoH at these scales has both sides within those limits.
+bool scaledPhotoFits(int32_t photoW, int32_t photoH, float scaleX, float scaleY);
+
 // Degrees a rotation arrow (index 4 clockwise, 5 counter-clockwise) turns; none for other arrows
 // and for key combinations other than one single key.
 std::optional<float> rotationStep(bool coarse, int index, int shift);

@@ -25,7 +25,7 @@ void Editor::arrowDown(bool coarse, int index, int button, int shift)
 
     if (mode == 9 || mode == 10) {
         const int32_t code = placementStepCode(mode, coarse, index, shift);
-        if (code == 0)
+        if (code == 0 || !stepFits(code))
             return;
         m_engine.UndoStep(0);
         applyStep(code);
@@ -71,9 +71,23 @@ void Editor::arrowUp(bool coarse, int index, int /*button*/)
     m_ui.setCursor(Cursor::Default);
 }
 
-void Editor::applyStep(int code)
+bool Editor::stepFits(int code)
 {
+    int32_t faceX = m_engine.FaceX(), faceY = m_engine.FaceY();
+    float scaleX = m_engine.ScaleX(), scaleY = m_engine.ScaleY();
+    applyPlacementStep(code, faceX, faceY, scaleX, scaleY);
+    const Surface& photo = m_engine.surface(7);
+    // Steps that only move, or a photo not loaded yet, are always allowed.
+    return (scaleX == m_engine.ScaleX() && scaleY == m_engine.ScaleY()) || photo.width() < 1 ||
+           scaledPhotoFits(photo.width(), photo.height(), scaleX, scaleY);
+}
+
+bool Editor::applyStep(int code)
+{
+    if (!stepFits(code))
+        return false;
     applyPlacementStep(code, m_engine.FaceX(), m_engine.FaceY(), m_engine.ScaleX(), m_engine.ScaleY());
+    return true;
 }
 
 void Editor::Timer1_Timer()
@@ -84,7 +98,9 @@ void Editor::Timer1_Timer()
     // At 100 or above the last step still waits for its redraw: skip the tick rather than queue it.
     if (code == 0 || code >= 100)
         return;
-    applyStep(code);
+    // A held arrow that has reached the largest or smallest scale waits there.
+    if (!applyStep(code))
+        return;
     code = uint8_t(code + 100);
     m_engine.RebuildResult();
 }

@@ -12,9 +12,12 @@ PrintPlacement printPlacement(int32_t pageW, int32_t pageH, int32_t W, int32_t H
 {
     PrintPlacement p;
     if (W <= 0 || H <= 0 || pageW <= 0 || pageH <= 0) return p;
-    const float s = std::min({1.0f, float(pageW) / float(W), float(pageH) / float(H)});
-    p.w = s < 1.0f ? std::max(1, roundHalfEven(float(W) * s)) : W;
-    p.h = s < 1.0f ? std::max(1, roundHalfEven(float(H) * s)) : H;
+    const float s = std::min(float(pageW) / float(W), float(pageH) / float(H));
+    // The side that decides the factor fills the page exactly; the other is rounded half to even.
+    p.w = float(pageW) / float(W) <= float(pageH) / float(H) ? pageW : std::max(1, roundHalfEven(float(W) * s));
+    p.h = float(pageW) / float(W) <= float(pageH) / float(H) ? std::max(1, roundHalfEven(float(H) * s)) : pageH;
+    p.w = std::min(p.w, pageW);
+    p.h = std::min(p.h, pageH);
     p.x = roundHalfEven(float(pageW - p.w) / 2.0f);
     p.y = roundHalfEven(float(pageH - p.h) / 2.0f);
     return p;

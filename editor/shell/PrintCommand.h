@@ -1,8 +1,9 @@
 #pragma once
-// Printing the result: the composite centred on the page, one printer pixel per picture pixel when it
-// fits, shrunk to fit when it does not.
+// Printing the result: the composite centred on the page, as large as the printable area allows.
+// One printer pixel per picture pixel would print a 512 x 560 result 2.2 x 2.4 cm wide on a 600 dpi
+// printer, so the picture is enlarged to fit as it is shrunk to fit a page smaller than itself.
 //
-// Shrinking keeps the picture's proportions: one factor for both directions, the smaller of the
+// The factor keeps the picture's proportions: one factor for both directions, the smaller of the
 // width and height ratios. (Fitting each direction on its own would squash a portrait printed on a
 // narrow page.)
 #include "platform/Bitmap.h"

@@ -2,6 +2,7 @@
 
 #include "editor/engine/Engine.h"
 #include "editor/shell/ChooseFile.h"
+#include "editor/shell/texts/Texts.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/PrintCommand.h"
 #include "editor/shell/SaveCommand.h"
@@ -44,7 +45,7 @@ void SaveAndPrintCommands::print()
     // No printer: text 172 has been shown; a PDF file is the printout that is left.
     FileDialogRequest req;
     req.kind = FileDialogKind::Save;
-    req.filter = "PDF *.PDF|*.PDF|";
+    req.filter = ResText(210);
     const std::string base = m_editor.SaveFile.empty() ? std::string("vysledek.bmp") : m_editor.SaveFile;
     const ProposedName split = splitProposedName(base);
     req.initialDir = split.directory;

@@ -61,7 +61,7 @@ int writeFileReplacing(const std::filesystem::path& target, std::span<const uint
 SaveOutcome SaveResult(Ui& ui, std::string& SaveFile, const Bitmap& composite)
 {
     std::vector<std::string> chosen;
-    if (!ChooseFile(ui, 5, SaveFile, "601", chosen) || chosen.empty()) return SaveOutcome::Cancelled;
+    if (!ChooseFile(ui, 5, SaveFile, "601", chosen, "bmp") || chosen.empty()) return SaveOutcome::Cancelled;
     SaveFile = chosen.front();
     if (composite.isNull()) {
         showFileError(ui, 31036, SaveFile);

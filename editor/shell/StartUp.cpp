@@ -1,5 +1,6 @@
 #include "editor/shell/StartUp.h"
 
+#include "editor/shell/texts/Texts.h"
 #include "platform/CodePage.h"
 #include "platform/PictureFile.h"
 
@@ -55,11 +56,8 @@ std::string noDataDriveMessage(const DriveTable& drives)
     for (const Drive& d : drives.drives())
         searched += std::string(searched.empty() ? "" : ", ") + d.letter + ": = " + d.root.string();
     if (searched.empty())
-        searched = "(none)";
-    return "No data drive with the hairstyle catalogue (dslob00.aob) was found.\n"
-           "Searched: " + searched + "\n"
-           "Name the drive on the command line (frizet01 /D) and map drive letters to directories "
-           "with the SALON_DRIVES variable, e.g. SALON_DRIVES=\"D=/srv/salon\".";
+        searched = "-";
+    return ResText(200) + "\n" + ResText(201) + searched + "\n" + ResText(202);
 }
 
 namespace {

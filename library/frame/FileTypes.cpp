@@ -54,7 +54,7 @@ std::string buildFileTypeTable()
     table.reserve(1000);
     for (int k = 0; k < 100; ++k) {
         char entry[11];
-        std::snprintf(entry, sizeof entry, "%02d0      ", k);
+        std::snprintf(entry, sizeof entry, "%02d0       ", k);
         for (const Kind& kind : kinds)
             if (kind.type == k) {
                 entry[2] = char('0' + kind.group);

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -155,9 +157,35 @@ MsgAnswer QtUi::message(const MessageRequest& request)
                                                              : MsgAnswer::Ok;
 }
 
+namespace {
+
+// The programs name files Windows-style ("D:\photos\face.jpg"), and so do the people who use them.
+// A name typed that way is resolved through the drive table before the dialog checks it, so that
+// it is taken like the native path it stands for.
+class ProgramPathFileDialog : public QFileDialog {
+public:
+    void accept() override
+    {
+        static const QRegularExpression drivePath(QStringLiteral("[A-Za-z]:\\\\.*$"));
+        const QStringList chosen = selectedFiles();
+        if (chosen.size() == 1 && !QFileInfo::exists(chosen.front())) {
+            const QRegularExpressionMatch m = drivePath.match(chosen.front());
+            if (m.hasMatch())
+                if (auto native = nativePath(m.captured(0).toStdString())) {
+                    const QFileInfo where(QString::fromStdString(native->string()));
+                    setDirectory(where.absolutePath());
+                    selectFile(where.fileName());
+                }
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
 std::optional<FileDialogAnswer> QtUi::chooseFile(const FileDialogRequest& request)
 {
-    QFileDialog dialog;
+    ProgramPathFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setWindowTitle(q(request.title));
     const bool save = request.kind == FileDialogKind::Save;
@@ -166,6 +194,7 @@ std::optional<FileDialogAnswer> QtUi::chooseFile(const FileDialogRequest& reques
     else if (request.multiSelect) dialog.setFileMode(QFileDialog::ExistingFiles);
     else dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    if (!request.defaultSuffix.empty()) dialog.setDefaultSuffix(q(request.defaultSuffix));
 
     const QStringList filters = qtNameFilters(request.filter);
     if (!filters.isEmpty()) {

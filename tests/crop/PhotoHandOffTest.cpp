@@ -82,8 +82,9 @@ TEST_P(PhotoHandOffTest, OversizedPhotosGoThroughTheCropDialog)
         EXPECT_EQ(engine.PhotoH, c.photoH);
         EXPECT_TRUE(fs::exists(dir / "program" / "photo-.bmp"));
         EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(engine.PhotoFile, (dir / "program" / "photo-.bmp").string());  // the copy from now on
     } else {
-        EXPECT_TRUE(engine.PhotoFile.empty());
+        EXPECT_EQ(engine.PhotoFile, photo.string());  // a cancelled crop changes nothing
         EXPECT_FALSE(fs::exists(dir / "program" / "photo-.bmp"));
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, salon::ResText(c.refusalText));

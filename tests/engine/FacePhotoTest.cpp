@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 using namespace salon;
 using namespace salon::test;
 
@@ -74,19 +76,53 @@ TEST_F(Photo, OversizedPhotosGoToTheCropComponent)
         ASSERT_EQ(1u, u.messages.size());
         EXPECT_EQ(ResText(c.text), u.messages[0].text);
         EXPECT_EQ(MsgIcon::Exclamation, u.messages[0].icon);
-        EXPECT_TRUE(e.PhotoFile.empty());
+        EXPECT_EQ(file("big.bmp"), e.PhotoFile);  // the refused photo names nothing new
         EXPECT_EQ(20, e.Surfaces[1].width());
     }
     // With one, the reduced copy is loaded instead.
     cropper.reduced = makePhoto(300, 400);
     engine.cropper = &cropper;
-    engine.PhotoFile = writePhoto("photo1.bmp", makePhoto(361, 200));
+    const std::string original = writePhoto("photo1.bmp", makePhoto(361, 200));
+    engine.PhotoFile = original;
     ASSERT_TRUE(engine.LoadPhoto(true));
     EXPECT_EQ(300, engine.PhotoW);
     EXPECT_EQ(400, engine.PhotoH);
-    EXPECT_EQ(engine.PhotoFile, cropper.from);
+    EXPECT_EQ(original, cropper.from);
     EXPECT_EQ(engine.ProgramDir + "photo-.bmp", cropper.to);
     EXPECT_EQ(0, cropper.language);
+    // From now on the working photo is the reduced copy: reloading it (as a model change does,
+    // twice) never asks for a crop again.
+    EXPECT_EQ(cropper.to, engine.PhotoFile);
+    ASSERT_TRUE(engine.LoadPhoto(true));
+    ASSERT_TRUE(engine.LoadPhoto(true));
+    EXPECT_EQ(1, cropper.calls);
+    EXPECT_EQ(300, engine.PhotoW);
+}
+
+TEST_F(Photo, AFailedOpenKeepsThePhotoItsPlacementAndItsHistory)
+{
+    engine.PhotoFile = writePhoto("face.bmp", makePhoto(40, 30));
+    ASSERT_TRUE(engine.LoadPhoto(true));
+    engine.FaceLoaded = true;
+    engine.UndoStep(1);
+    engine.ScaleX = 1.5f;
+    engine.FaceX = 12;
+    const Bitmap working = engine.Surfaces[1].readRows();
+    const int32_t historyBefore = engine.HistoryCount;
+
+    const std::string notAPicture = file("notes.jpg");
+    std::ofstream(notAPicture) << "shopping list";
+    for (const std::string& wrong : {notAPicture, file("missing.jpg")}) {
+        ui.fileAnswers.push_back(FileDialogAnswer{{wrong}, 1});
+        EXPECT_FALSE(engine.LoadPhoto(false)) << wrong;
+        EXPECT_EQ(file("face.bmp"), engine.PhotoFile);
+        EXPECT_TRUE(engine.FaceLoaded);
+        EXPECT_EQ(1.5f, engine.ScaleX);
+        EXPECT_EQ(12, engine.FaceX);
+        EXPECT_EQ(historyBefore, engine.HistoryCount);
+        EXPECT_EQ(working, engine.Surfaces[1].readRows());
+        EXPECT_EQ(40, engine.Surfaces[7].width());
+    }
 }
 
 TEST_F(Photo, WithoutACropComponentOversizedPhotosAreRefused)

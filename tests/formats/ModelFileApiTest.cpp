@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 using namespace salon;
 
@@ -211,4 +212,55 @@ TEST_F(LibraryModelFile, ShortVersionLeavesNameAndRegionDataAlone)
     EXPECT_EQ(0, b.write(ui, path("back.dsl")));
     b.data(1) = 1;
     EXPECT_EQ(1, b.write(ui, path("back.dsl")));
+}
+
+namespace {
+
+int32_t longAt(const std::vector<uint8_t>& f, size_t pos1)
+{
+    int32_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= int32_t(uint32_t(f[pos1 - 1 + size_t(i)]) << (8 * i));
+    return v;
+}
+
+void setLongAt(std::vector<uint8_t>& f, size_t pos1, int32_t v)
+{
+    for (int i = 0; i < 4; ++i) f[pos1 - 1 + size_t(i)] = uint8_t(uint32_t(v) >> (8 * i));
+}
+
+} // namespace
+
+TEST_F(LibraryModelFile, TheStoredRegionByteCountIsReportedAsStored)
+{
+    const std::string first = path("a.DSL"), second = path("b.DSL");
+    ScriptedUi ui;
+    ASSERT_EQ(1, sampleArrays().write(ui, first));
+    std::ifstream in(first, std::ios::binary);
+    std::vector<uint8_t> f((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A file whose region byte field (H51, at 213) says 4 bytes more than 4 x H50, with the file
+    // grown to match, as a file made elsewhere may be.
+    const int32_t h51 = longAt(f, 213);
+    setLongAt(f, 213, h51 + 4);
+    f.resize(f.size() + 4, 0);
+    setLongAt(f, 5, int32_t(f.size()));
+    std::ofstream(second, std::ios::binary).write(reinterpret_cast<const char*>(f.data()), std::streamsize(f.size()));
+    Arrays a;
+    ASSERT_EQ(1, a.read(second));
+    EXPECT_EQ(h51 + 4, a.data(29));
+    EXPECT_EQ(h51 / 4, a.data(28));
+}
+
+TEST_F(LibraryModelFile, MaskThreeFieldsThatContradictRectangleTwoAreRefused)
+{
+    const std::string file = path("m.DSL");
+    ScriptedUi ui;
+    Arrays a = sampleArrays();
+    a.data(15) = 7;  // mask 3 width no longer that of rectangle 2
+    EXPECT_EQ(0, a.write(ui, file));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    a.data(15) = a.data(11);
+    EXPECT_EQ(1, a.write(ui, file));
+    std::ifstream in(file, std::ios::binary);
+    std::vector<uint8_t> f((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(a.data(15) * a.data(16), longAt(f, 105));  // H24 = W3 x H3r
 }

@@ -15,9 +15,10 @@ TEST(RegionHandles, TsRgnDeletesOnceAndClearsTheCallersHandle)
     EXPECT_EQ(1, lib.TsRgn(h));
     EXPECT_EQ(0, h);
     EXPECT_EQ(before - 1, lib.regionCount());
-    EXPECT_EQ(0, lib.RgnTestuj(copy));
     EXPECT_EQ(0, lib.TsRgn(copy));  // a stale handle names nothing
-    EXPECT_EQ(0, lib.RgnTestuj(0));
+    EXPECT_EQ(0, copy);
+    int32_t none = 0;
+    EXPECT_EQ(0, lib.RgnTestuj(none));
 }
 
 TEST(DeviceContexts, NumbersFindTheirSurfaceUntilReleased)

@@ -4,6 +4,7 @@
 #include "library/frame/TextFile.h"
 
 #include <filesystem>
+#include <thread>
 
 using namespace pixol;
 using pixol::test::LibraryTest;
@@ -214,4 +215,16 @@ TEST_F(LibrarySettings, BrushesAreMadeOnlyForKnownKindsAndColours)
     EXPECT_EQ(5, state().work[0].width());  // the work surface is back to 5 x 5
     EXPECT_EQ(1, lib.releaseBrush(solid));
     EXPECT_EQ(0, lib.releaseBrush(lib.PsSysBrush(4)));
+}
+
+TEST_F(LibrarySettings, TheScratchFileGoesWhenTheThreadsStateEnds)
+{
+    std::string scratch;
+    std::thread([&] {
+        Pixolf lib;
+        lib.SuSettingsP(1, "/a");
+        scratch = state().settings.scratchFile;
+    }).join();
+    ASSERT_FALSE(scratch.empty());
+    EXPECT_FALSE(std::filesystem::exists(scratch));
 }

@@ -3,11 +3,13 @@
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtImage.h"
+#include "platform/qt/QtTranslations.h"
 #include "platform/qt/QtUi.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -114,6 +116,20 @@ TEST(QtUi, MessageBoxesHaveNoTitleAndReturnTheButtonPressed)
     EXPECT_EQ(ui.message("?", MsgButtons::AbortRetryIgnore, MsgIcon::Critical, MsgDefault::Third), MsgAnswer::Ignore);
     whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
     EXPECT_EQ(ui.message("ok"), MsgAnswer::Ok);
+}
+
+TEST(QtUi, QtsOwnButtonsSpeakCzechOnceTheTranslationsAreInstalled)
+{
+    ASSERT_TRUE(installCzechQtTranslations(*qApp));
+    QtUi ui;
+    QStringList buttons;
+    whenModal([&](QWidget* w) {
+        for (QAbstractButton* b : static_cast<QMessageBox*>(w)->buttons()) buttons << b->text().remove('&');
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    ui.message("?", MsgButtons::YesNoCancel);
+    EXPECT_TRUE(buttons.contains(QStringLiteral("Ano"))) << buttons.join(',').toStdString();
+    EXPECT_TRUE(buttons.contains(QStringLiteral("Ne"))) << buttons.join(',').toStdString();
 }
 
 TEST(QtUi, FileDialogStartsInTheResolvedDirectoryWithTheFilters)

@@ -82,6 +82,7 @@ struct ChooseFileFixture : ::testing::Test {
     {
         std::error_code ec;
         fs::permissions(dir / "ro.bmp", fs::perms::owner_all, ec);
+        fs::permissions(dir / "vysledek.bmp", fs::perms::owner_all, ec);
         fs::remove_all(dir);
     }
     std::string file(const char* name, bool create)
@@ -107,6 +108,21 @@ TEST_F(ChooseFileFixture, ConfirmedSaveHandsBackThePathAndTheRequestCarriesTheKi
     EXPECT_EQ(r.initialDir, "C:\\old\\");
     EXPECT_EQ(r.fileName, "result.bmp");
     EXPECT_EQ(r.filter, buildFileFilter("601"));
+}
+
+TEST_F(ChooseFileFixture, ANameWithoutExtensionGetsTheDefaultOneBeforeItIsChecked)
+{
+    file("vysledek.bmp", true);
+    fs::permissions(dir / "vysledek.bmp", fs::perms::owner_read);  // read-only: asks before overwriting
+    answer({file("vysledek", false)});
+    ui.messageAnswers.push_back(MsgAnswer::No);
+    EXPECT_EQ(ChooseFile(ui, 5, "", "601", chosen, "bmp"), 0);
+    ASSERT_EQ(ui.messages.size(), 1u);  // the warning named the .bmp file
+    EXPECT_EQ(ui.fileRequests.back().defaultSuffix, "bmp");
+    fs::permissions(dir / "vysledek.bmp", fs::perms::owner_all);
+    answer({file("jiny", false), file("s.tecka.jpg", false)});
+    EXPECT_EQ(ChooseFile(ui, 5, "", "601", chosen, "bmp"), 1);
+    EXPECT_EQ(chosen.front(), file("jiny.bmp", false));
 }
 
 TEST_F(ChooseFileFixture, CancelReturnsZeroAndNoFile)

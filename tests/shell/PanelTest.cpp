@@ -373,10 +373,27 @@ TEST_F(PanelTest, OpeningAPhotoThatFailsKeepsTheWaitingImage)
     EXPECT_FALSE(editor.form.Picture1.Visible);
     EXPECT_TRUE(editor.form.Image1[0].Visible);
     engine.photoLoads = true;
+    click(9);  // the dialog was cancelled: nothing loaded, nothing asked of the engine
+    EXPECT_FALSE(engine.faceLoaded);
+    ui.fileAnswers.push_back(FileDialogAnswer{{"/srv/fotky/face.jpg"}, 1});
     click(9);
     EXPECT_TRUE(engine.faceLoaded);
     EXPECT_TRUE(editor.form.Picture1.Visible);
     EXPECT_EQ(engine.editMode, 1);
+    EXPECT_EQ(engine.photoFile, "/srv/fotky/face.jpg");
+}
+
+TEST_F(PanelTest, ThePhotoDialogIsTheProgramsOwnAndStartsWhereTheLastPhotoWas)
+{
+    ui.fileAnswers.push_back(FileDialogAnswer{{"/srv/fotky/face.jpg"}, 1});
+    click(9);
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    const FileDialogRequest& first = ui.fileRequests[0];
+    EXPECT_EQ(first.title, ResText(500));
+    EXPECT_EQ(first.filter, ResText(601) + ResText(607) + ResText(600));  // "all files" too
+    EXPECT_TRUE(first.fileMustExist);
+    click(9);  // cancelled
+    EXPECT_EQ(ui.fileRequests[1].initialDir, "/srv/fotky/");
 }
 
 TEST_F(PanelTest, DisplayChangeLaysTheWindowOutAgainAndKeepsTheWork)

@@ -291,5 +291,70 @@ TEST_F(Placement, RotationArrowsRecordAndRenderEveryStep)
     EXPECT_EQ(ui.cursors.back(), Cursor::Default);
 }
 
+TEST_F(Placement, AHeldScaleArrowStopsWhereTheScaledPhotoCanStillBeComposed)
+{
+    enter(10);  // scale
+    engine.surfaces[7].setSize(360, 480);  // the photo as loaded
+    for (int index : {5, 4}) {  // coarse larger, then coarse smaller
+        editor.SSipka_MouseDown(index, LeftButton, 0, 0, 0);
+        for (int tick = 0; tick < 400; ++tick) {
+            if (engine.repeatCode >= 100) engine.repeatCode = uint8_t(engine.repeatCode - 100);  // redrawn
+            editor.Timer1_Timer();
+        }
+        editor.SSipka_MouseUp(index, LeftButton, 0, 0, 0);
+        EXPECT_TRUE(scaledPhotoFits(360, 480, engine.scaleX, engine.scaleY)) << index;
+        // It went as far as the limit allows: one more coarse step would leave it.
+        EXPECT_FALSE(scaledPhotoFits(360, 480, index == 5 ? engine.scaleX / 0.9f : engine.scaleX * 0.9f,
+                                     index == 5 ? engine.scaleY / 0.9f : engine.scaleY * 0.9f))
+            << index;
+    }
+    EXPECT_EQ(engine.undoOps.size(), 2u);  // one per hold
+    // At the limit a new press does nothing, not even an undo step.
+    editor.SSipka_MouseDown(4, LeftButton, 0, 0, 0);
+    editor.SSipka_MouseUp(4, LeftButton, 0, 0, 0);
+    EXPECT_EQ(engine.undoOps.size(), 2u);
+}
+
+TEST_F(Placement, ArrowKeysAndPlusMinusActAsTheArrowsOfTheMode)
+{
+    enter(11);  // move
+    editor.Form_KeyDown(38, 0);  // up
+    EXPECT_EQ(engine.faceY, -1);
+    EXPECT_TRUE(editor.form.Timer1.Enabled);
+    editor.Timer1_Timer();
+    EXPECT_EQ(engine.faceY, -2);  // held: repeats on the timer
+    editor.Form_KeyDown(39, 0);   // a second key while one is held is ignored
+    EXPECT_EQ(engine.faceX, 0);
+    editor.Form_KeyUp(39, 0);
+    EXPECT_TRUE(editor.form.Timer1.Enabled);
+    editor.Form_KeyUp(38, 0);
+    EXPECT_FALSE(editor.form.Timer1.Enabled);
+    EXPECT_EQ(engine.undoOps, std::vector<int32_t>{0});  // the whole hold is one undo step
+    editor.Form_KeyDown(37, 2);  // Ctrl+left: the coarse step of 10
+    editor.Form_KeyUp(37, 2);
+    EXPECT_EQ(engine.faceX, -10);
+
+    enter(10);  // scale
+    const float before = engine.scaleX;
+    editor.Form_KeyDown('+', 0);
+    editor.Form_KeyUp('+', 0);
+    EXPECT_FLOAT_EQ(engine.scaleX, before / 0.99f);
+    editor.Form_KeyDown(109, 0);  // keypad minus
+    editor.Form_KeyUp(109, 0);
+    EXPECT_FLOAT_EQ(engine.scaleX, before / 0.99f * 0.99f);
+}
+
+TEST(PlacementKeys, OnlyThePlacementModesTakeArrowKeys)
+{
+    EXPECT_EQ(placementArrowForKey(9, '='), 5);
+    EXPECT_EQ(placementArrowForKey(9, 39), 2);
+    EXPECT_EQ(placementArrowForKey(12, 40), 1);
+    EXPECT_EQ(placementArrowForKey(13, 39), 4);
+    EXPECT_EQ(placementArrowForKey(13, 38), std::nullopt);
+    for (int32_t mode : {1, 2, 11, 14, 15})
+        EXPECT_EQ(placementArrowForKey(mode, 38), std::nullopt) << mode;
+    EXPECT_EQ(placementArrowForKey(10, 'A'), std::nullopt);
+}
+
 } // namespace
 } // namespace salon::test

@@ -7,18 +7,20 @@
 namespace salon {
 namespace {
 
-TEST(PrintPlacementTests, CentresAtOnePrinterPixelPerPixelOrShrinksKeepingProportions)
+TEST(PrintPlacementTests, FillsThePrintableAreaCentredKeepingProportions)
 {
     struct Case {
         int32_t pageW, pageH, W, H;
         PrintPlacement expected;
     };
     const Case cases[] = {
-        {4960, 7016, 512, 560, {2224, 3228, 512, 560}},  // fits: 1:1, centred
+        // A4 at 600 dpi: 4960 / 512 = 9.6875 < 7016 / 560; 560 x 9.6875 = 5425, centred on 7016.
+        {4960, 7016, 512, 560, {0, 796, 4960, 5425}},
         {400, 7016, 512, 560, {0, 3289, 400, 438}},      // narrow page: 560 * 400 / 512 = 437.5 -> 438
         {4960, 280, 512, 560, {2352, 0, 256, 280}},      // low page
-        {513, 561, 512, 560, {0, 0, 512, 560}},          // 0.5 margins round to even: 0
-        {515, 563, 512, 560, {2, 2, 512, 560}},          // 1.5 -> 2
+        {513, 561, 512, 560, {0, 0, 513, 561}},          // 513 / 512 < 561 / 560: 560 * 1.00195 = 561.09 -> 561
+        {1024, 7016, 512, 560, {0, 2948, 1024, 1120}},   // exactly twice as wide
+        {5000, 1120, 512, 560, {1988, 0, 1024, 1120}},   // the height decides
     };
     for (const Case& c : cases) {
         const PrintPlacement p = printPlacement(c.pageW, c.pageH, c.W, c.H);

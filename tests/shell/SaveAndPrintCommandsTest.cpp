@@ -38,8 +38,12 @@ TEST_F(SaveAndPrintCommandsTest, PrintPutsTheCompositeCentredOnThePage)
     click(5);
     ASSERT_EQ(ui.printed.size(), 1u);
     EXPECT_EQ(ui.printed[0].picture, composite());
-    EXPECT_EQ(ui.printed[0].x, 440);
-    EXPECT_EQ(ui.printed[0].y, 635);
+    // 120 x 130 enlarged by 1000 / 120 to fill the width: 130 x 8.333 = 1083.3 -> 1083 high,
+    // (1400 - 1083) / 2 = 158.5 -> 158 from the top.
+    EXPECT_EQ(ui.printed[0].x, 0);
+    EXPECT_EQ(ui.printed[0].y, 158);
+    EXPECT_EQ(ui.printed[0].w, 1000);
+    EXPECT_EQ(ui.printed[0].h, 1083);
     EXPECT_EQ(ui.finishedJobs, 1);
 }
 

@@ -16,7 +16,7 @@ namespace salon {
 
 CatalogueDialog::CatalogueDialog(CatalogueForm& form, QWidget* parent) : QDialog(parent), m_form(form)
 {
-    setWindowTitle(" ");
+    setWindowTitle(QString::fromStdString(ResText(213)));
     setModal(true);
     m_list = new QListWidget(this);
     m_scroll = new QScrollBar(Qt::Horizontal, this);
@@ -35,8 +35,8 @@ CatalogueDialog::CatalogueDialog(CatalogueForm& form, QWidget* parent) : QDialog
         m_form.Command1_Click();
         afterHandler();
     });
-    m_sheet = new QPushButton(QString::fromUtf8("Kontaktní arch"), this);
-    m_sheet->setToolTip(QString::fromUtf8(" Fotografie obličeje ve všech účesech této skupiny jako jeden obrázek PNG "));
+    m_sheet = new QPushButton(QString::fromStdString(ResText(206)), this);
+    m_sheet->setToolTip(QString::fromStdString(ResText(207)));
     connect(m_sheet, &QPushButton::clicked, this, [this] {
         if (contactSheet)
             contactSheet(m_form.currentCategory);

@@ -28,6 +28,7 @@
 #include "editor/shell/qt/MainWindow.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
+#include "platform/qt/QtTranslations.h"
 #include "platform/qt/QtImage.h"
 #include "platform/qt/QtUi.h"
 
@@ -146,6 +147,7 @@ int32_t depthMode(const QScreen* screen)
 int runEditor(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    installCzechQtTranslations(app);
     const Options opt = parseOptions(argc, argv);
     if (!opt.faces.empty())
         return buttonFaceSheet().save(QString::fromStdString(opt.faces)) ? 0 : 1;

@@ -29,7 +29,7 @@ void setHelpText(QTextEdit* box, const HelpTextBox& page)
 HelpWindow::HelpWindow(std::function<Bitmap(int32_t)> picture, QWidget* parent)
     : QDialog(parent), m_pictureOf(std::move(picture))
 {
-    setWindowTitle(QString::fromUtf8("Nápověda"));
+    setWindowTitle(QString::fromStdString(ResText(212)));
     setModal(true);
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Raised);

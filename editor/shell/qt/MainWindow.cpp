@@ -46,6 +46,10 @@ int keyCodeOf(const QKeyEvent* e)
     case Qt::Key_Escape: return 27;
     case Qt::Key_F1: return 112;
     case Qt::Key_F5: return 116;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
     default: return e->key() < 128 ? e->key() : 0;
     }
 }
@@ -333,9 +337,19 @@ void MainWindow::mouseMoveEvent(QMouseEvent* e)
 
 void MainWindow::keyPressEvent(QKeyEvent* e)
 {
+    // The system's key repeat is not passed on: a held key repeats on the editor's own timer,
+    // as a held arrow button does.
     const int code = keyCodeOf(e);
-    if (code)
+    if (code && !e->isAutoRepeat())
         m_editor.Form_KeyDown(code, shiftOf(e->modifiers()));
+    syncFromModel();
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* e)
+{
+    const int code = keyCodeOf(e);
+    if (code && !e->isAutoRepeat())
+        m_editor.Form_KeyUp(code, shiftOf(e->modifiers()));
     syncFromModel();
 }
 

@@ -28,6 +28,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+    void keyReleaseEvent(QKeyEvent*) override;
     void closeEvent(QCloseEvent*) override;
     bool event(QEvent*) override;
 

@@ -2,6 +2,7 @@
 
 #include "editor/sheet/ContactSheet.h"
 #include "editor/shell/ChooseFile.h"
+#include "editor/shell/texts/Texts.h"
 #include "platform/Paths.h"
 
 #include <filesystem>
@@ -13,15 +14,14 @@ bool printContactSheet(Ui& ui, const std::string& dataDrive, int32_t category, c
                        std::string& lastSheet)
 {
     if (photoFile.empty()) {
-        ui.message(" Nejprve otevřete fotografii obličeje, kterou chcete vložit do účesů. ", MsgButtons::Ok,
-                   MsgIcon::Information);
+        ui.message(ResText(208), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
     if (category < 0 || dataDrive.empty()) return false;
     FileDialogRequest req;
     req.kind = FileDialogKind::Save;
-    req.title = " Kontaktní arch účesů ";
-    req.filter = "PNG *.PNG|*.PNG|";
+    req.title = ResText(209);
+    req.filter = ResText(211);
     const ProposedName split = splitProposedName(lastSheet.empty() ? "arch-ucesu.png" : lastSheet);
     req.initialDir = split.directory;
     req.fileName = split.name;

@@ -1,4 +1,4 @@
-#include "editor/engine/PixelKernel.h"
+#include "platform/PixelKernel.h"
 
 #include <initializer_list>
 
@@ -16,7 +16,7 @@ bool pixelKernelRuns(PixelKernel kernel)
         return false;
 #endif
     case PixelKernel::Avx2:
-#if defined(SALON_ENGINE_AVX2)
+#if defined(SALON_PLATFORM_AVX2)
         __builtin_cpu_init();  // needed should this run before the runtime's own constructor asked
         return __builtin_cpu_supports("avx2");
 #else

@@ -1,10 +1,10 @@
-// The AVX2 kernels of the deformation: thirty-two destination bytes per step, as four vectors of
+// The AVX2 kernels of the non-linear stretch: thirty-two destination bytes per step, as four vectors of
 // eight floats. Every lane runs the formula's operations in the formula's order, so the bytes are
 // those of the plain form; the file is built with -mavx2 alone, as FMA would fuse them.
 //
 // They run only after the processor said it has AVX2, and so include no header with inline
-// functions (see DeformKernels.h).
-#include "editor/engine/DeformKernels.h"
+// functions (see StretchKernels.h).
+#include "platform/StretchKernels.h"
 
 #if defined(__AVX2__)
 #include <immintrin.h>

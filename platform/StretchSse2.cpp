@@ -1,7 +1,7 @@
-// The SSE2 kernels of the deformation. Every lane runs the formula's operations in the formula's
+// The SSE2 kernels of the non-linear stretch. Every lane runs the formula's operations in the formula's
 // order - each product on its own, then the sums left to right - so the bytes are those of the
 // plain form.
-#include "editor/engine/DeformKernels.h"
+#include "platform/StretchKernels.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
