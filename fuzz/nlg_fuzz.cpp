@@ -19,11 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A damaged header is refused by the parser, so every accepted block makes a region.
     salon::Region r = regionFromData(f.data, sizeBytes, salon::Region::Transform{});
     salon::fuzz::check(r.isValid(), "an accepted file gives no region");
-    if (r.rectCount() < 20000) {
-        const auto scaled = regionFromData(f.data, sizeBytes, referenceScale(f.refWidth, f.refHeight, 37, 23));
-        salon::fuzz::check(scaled.isValid(), "an accepted file gives no scaled region");
-        const auto sheared = regionFromData(f.data, sizeBytes, salon::Region::Transform{0.5f, 0.25f, -0.125f, 1, 3, -2});
-        (void)sheared;  // may be invalid when too many rectangles come out; must not crash
-    }
+    // The reader only ever scales (a turned map is RgnZapisData's, with the caller's own data).
+    const auto scaled = regionFromData(f.data, sizeBytes, referenceScale(f.refWidth, f.refHeight, 37, 23));
+    salon::fuzz::check(scaled.isValid(), "an accepted file gives no scaled region");
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "platform/PictureFile.h"
 
 #include "platform/BinaryFile.h"
+#include "platform/Metafile.h"
 #include "platform/Numbers.h"
 
 #include <gif_lib.h>
@@ -322,6 +323,8 @@ PictureKind sniffPicture(std::span<const uint8_t> d)
     if (starts({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A})) return PictureKind::Png;
     if (d.size() >= 6 && starts({0, 0}) && (d[2] == 1 || d[2] == 2) && d[3] == 0 && (d[4] | d[5]) != 0)
         return d[2] == 1 ? PictureKind::Ico : PictureKind::Cur;
+    if (looksLikeEmf(d)) return PictureKind::Emf;
+    if (looksLikeWmf(d)) return PictureKind::Wmf;
     return PictureKind::Unknown;
 }
 
@@ -515,6 +518,8 @@ Result<Bitmap> decodePicture(std::span<const uint8_t> data)
     case PictureKind::Ico:
     case PictureKind::Cur: return decodeIco(data);
     case PictureKind::Png: return fail("PNG pictures are not supported.");
+    case PictureKind::Wmf: return decodeWmf(data);
+    case PictureKind::Emf: return decodeEmf(data);
     case PictureKind::Unknown: break;
     }
     return fail("The file is not a picture of a known kind.");

@@ -11,7 +11,7 @@
 
 namespace salon {
 
-enum class PictureKind { Unknown, Bmp, Jpeg, Gif, Ico, Cur, Png };
+enum class PictureKind { Unknown, Bmp, Jpeg, Gif, Ico, Cur, Png, Wmf, Emf };
 
 // The kind by content (signature), not by name.
 PictureKind sniffPicture(std::span<const uint8_t> data);
@@ -25,7 +25,7 @@ Result<Bitmap> decodeGif(std::span<const uint8_t> data);
 // ICO or CUR: the largest bitmap image (PNG-compressed images are passed over), 24-bit; pixels with
 // an alpha channel are composited onto black, the AND mask is not applied.
 Result<Bitmap> decodeIco(std::span<const uint8_t> data);
-Result<Bitmap> decodePicture(std::span<const uint8_t> data);  // by sniffPicture
+Result<Bitmap> decodePicture(std::span<const uint8_t> data);  // by sniffPicture; WMF and EMF in Metafile.h
 
 // A 24-bit bottom-up BMP file (54-byte header), any input depth converted. Indexed pictures of 8
 // bits or less may also be written with their palette (keepDepth).

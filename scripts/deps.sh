@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-translations-l10n
+  libwmf-dev libemf2svg-dev librsvg2-dev fonts-urw-base35
   libpixman-1-dev libjpeg-dev libgif-dev libfreetype-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-plugins-base

@@ -108,3 +108,18 @@ TEST_F(DriveWalks, LongWalksLetEventsRun)
     EXPECT_EQ(520 + 1 + 7, values(1));
     EXPECT_GE(ui.eventsProcessed, 2);
 }
+
+TEST_F(DriveWalks, ByteTotalsSaturateInsteadOfWrapping)
+{
+    drive.write("big\\huge.bin", "");
+    std::filesystem::resize_file(drive.native("big\\huge.bin"), uint64_t(3) << 30);  // sparse: no disk used
+    LongArray values;
+    ASSERT_EQ(1, lib.SysCtDisk("X", values));
+    EXPECT_EQ(INT32_MAX, values(3));
+    EXPECT_EQ(INT32_MAX, values(6));
+    StringArray paths, names;
+    LongArray attrs, bytes, times;
+    ASSERT_EQ(1, lib.SysCtiDisk("X", paths, names, attrs, bytes, times, values));
+    EXPECT_EQ("X:\\big\\", paths(5));  // X:\, RECYCLED, a, b, big
+    EXPECT_EQ(INT32_MAX, bytes(5));
+}
