@@ -1,7 +1,8 @@
 // Regions against the platform's own answers: tests/platform/data/region-oracle.txt holds shapes with
 // the rectangle lists that the Win32 region calls give for them, recorded under Wine by
 // tools/regionoracle (see oracle.c for how to remake it). Pixel sets are compared, not rectangle
-// lists: GDI may leave touching rectangles of one band unmerged where pixman merges them.
+// lists: GDI may leave touching rectangles of one band unmerged where pixman merges them. Shapes
+// recorded as "undefined" (the platform's answer depended on stale memory) have no reference.
 #include "platform/Region.h"
 
 #include <gtest/gtest.h>
@@ -129,8 +130,8 @@ TEST(RegionOracle, DataFileHoldsEveryShapeKind)
     std::map<std::string, int> perKind;
     for (const Case& c : cases()) ++perKind[kindOf(c.shape)];
     EXPECT_GE(perKind["rect"], 5);
-    EXPECT_GE(perKind["ellipse"], 60);
-    EXPECT_GE(perKind["roundrect"], 35);
+    EXPECT_GE(perKind["ellipse"], 80);
+    EXPECT_GE(perKind["roundrect"], 55);
     EXPECT_GE(perKind["polygon"], 100);
     EXPECT_GE(perKind["polypolygon"], 10);
 }

@@ -9,7 +9,7 @@
  *   x86_64-w64-mingw32-gcc -O2 -o oracle.exe tools/regionoracle/oracle.c -lgdi32
  *   python3 tools/regionoracle/shapes.py > tools/regionoracle/shapes.txt
  *   wine oracle.exe < tools/regionoracle/shapes.txt > region-oracle.txt
- * (Debian installs the loader as /usr/lib/wine/wine64.) The shapes salon::Region does not yet
+ * (Debian installs the loader as /usr/lib/wine/wine64.) The shapes salon::Region deliberately does not
  * reproduce are moved from that output to disagreements.txt; the rest is
  * tests/platform/data/region-oracle.txt.
  *
@@ -18,7 +18,7 @@
  *   ellipse L T R B                    CreateEllipticRgn
  *   roundrect L T R B W H              CreateRoundRectRgn
  *   polygon MODE N x1 y1 ... xN yN     CreatePolygonRgn, MODE = alternate | winding
- *   polypolygon MODE K c1 .. cK x1 y1 ...   CreatePolyPolyRgn
+ *   polypolygon MODE K c1 .. cK x1 y1 ...   CreatePolyPolygonRgn
  * Output: each shape line as read, then "= n" and the n rectangles "l t r b" one a line in
  * GetRegionData order; "= fail" when the call gave no region; "= undefined" when the answer
  * changed with what the heap held before the call (the call read memory it never wrote).
