@@ -38,6 +38,8 @@ for w, h in [(1, 20), (2, 31), (3, 40), (20, 1), (31, 2), (40, 3), (4, 60), (60,
              (15, 15), (16, 16), (17, 12), (25, 50), (200, 200), (201, 199), (199, 120), (250, 40),
              (40, 250), (128, 127)]:
     out.append(f"ellipse 0 0 {w} {h}")
+out.append("ellipse 0 0 700 500")
+out.append("ellipse -300 -20 301 41")
 out.append("ellipse -50 -30 -10 7")
 out.append("ellipse -7 -7 8 8")
 out.append("ellipse 20 30 5 10")
@@ -56,6 +58,7 @@ for w, h, ew, eh in [(10, 10, 3, 3), (10, 10, 2, 2), (10, 10, 1, 1), (10, 10, 0,
 for w in range(2, 8):
     for e in range(2, w + 2):
         out.append(f"roundrect 1 2 {1 + w} {2 + w} {e} {e}")
+out.append("roundrect 0 0 900 600 301 199")
 out.append("roundrect -30 -20 -5 10 8 6")
 out.append("roundrect 30 25 4 3 9 7")
 
