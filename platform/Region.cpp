@@ -22,9 +22,8 @@
 //   arithmetic), and a span runs from a left crossing up to, not including, a right crossing.
 //   Rows with identical spans are merged into one band and the bands go to pixman in one call.
 // - Ellipses and rounded rectangles keep the platform's extent: the shape of (l,t,r,b) lies in
-//   l <= x < r - 1, t <= y < b - 1. Each corner row is inset by whole pixels: a pixel is in when
-//   its centre lies inside or on the corner ellipse; the shape is symmetric in both axes and, as
-//   on the platform, every row of the extent keeps at least its middle pixel.
+//   l <= x < r - 1, t <= y < b - 1. Each corner row is inset by whole pixels, traced by the
+//   platform's integer midpoint walk (ellipseInsets); the shape is symmetric in both axes.
 
 namespace salon {
 
@@ -192,8 +191,10 @@ Region Region::rect(int32_t left, int32_t top, int32_t right, int32_t bottom)
 
 namespace {
 
-// Columns to leave out at each end of row k (0 = top) of an ellipse ew x eh pixels large.
-std::vector<int64_t> ellipseInsets(int64_t ew, int64_t eh)
+// Columns to leave out at each end of row k (0 = top) of an ellipse ew x eh pixels large, by pixel
+// centres: a pixel is in when its centre lies inside or on the ellipse. Only for widths no picture
+// reaches, where the platform's walk below would take too long.
+std::vector<int64_t> ellipseInsetsByCentres(int64_t ew, int64_t eh)
 {
     std::vector<int64_t> insets(size_t(eh), 0);
     // Doubled coordinates keep the centre (ew/2, eh/2) and the pixel centres whole numbers.
@@ -214,6 +215,47 @@ std::vector<int64_t> ellipseInsets(int64_t ew, int64_t eh)
         while (j < most && !inside(j)) ++j;
         insets[size_t(k)] = j;
     }
+    return insets;
+}
+
+// Columns to leave out at each end of row k (0 = top) of an ellipse ew x eh pixels large, as the
+// platform traces it: an integer midpoint walk (Zingl's) over the lower right quarter from the middle
+// row outwards; a row's inset is the column the walk stands on when it steps onto that row, and the
+// upper half mirrors the lower. A row may come out empty (the platform's tips of small ellipses are
+// flat). Rows of tall narrow shapes that the walk never reaches keep their middle pixel(s); the
+// platform leaves those rows undefined.
+std::vector<int64_t> ellipseInsets(int64_t ew, int64_t eh)
+{
+    if (ew > (int64_t(1) << 24)) return ellipseInsetsByCentres(ew, eh);
+    const int64_t most = (ew - 1) / 2;
+    std::vector<int64_t> insets(size_t(eh), -1);
+    const Int128 a = ew - 1, b = eh - 1;
+    const Int128 asq = 8 * a * a, bsq = 8 * b * b;
+    Int128 dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
+    Int128 err = dx + dy + a * a * (b % 2);
+    int64_t x = 0, y = eh / 2;
+    insets[size_t(y)] = 0;
+    while (x <= ew / 2) {
+        const Int128 e2 = 2 * err;
+        bool stepped = false;
+        if (e2 >= dx) {
+            ++x;
+            dx += bsq;
+            err += dx;
+            stepped = true;
+        }
+        if (e2 <= dy) {
+            ++y;
+            dy += asq;
+            err += dy;
+            if (y < eh) insets[size_t(y)] = x;
+            stepped = true;
+        }
+        if (!stepped) break;
+    }
+    for (int64_t k = eh / 2; k < eh; ++k)
+        if (insets[size_t(k)] < 0) insets[size_t(k)] = most;
+    for (int64_t k = 0; k < eh / 2; ++k) insets[size_t(k)] = insets[size_t(eh - 1 - k)];
     return insets;
 }
 

@@ -40,8 +40,9 @@ public:
     [[nodiscard]] static Region rect(int32_t left, int32_t top, int32_t right, int32_t bottom);  // corners in any order
     // Rounded rectangle with ellipse corners of the given full width and height. As on the
     // platform, the shape of (l,t,r,b) covers l <= x < r - 1, t <= y < b - 1 (corners given in
-    // any order); corners under 2 pixels give that plain rectangle. A pixel of a corner row is in
-    // when its centre lies inside or on the corner ellipse; every row keeps its middle pixel.
+    // any order); corners under 2 pixels give that plain rectangle. Corner rows are inset as the
+    // platform traces its corner ellipse (an integer midpoint walk); the top and bottom rows of a
+    // small ellipse may come out empty, as they do there.
     [[nodiscard]] static Region roundRect(const Rect& r, int32_t ellipseW, int32_t ellipseH);
     [[nodiscard]] static Region ellipse(const Rect& bounds);  // roundRect with the whole box as corner
     [[nodiscard]] static Region polygon(std::span<const Point> points, FillRule rule);
