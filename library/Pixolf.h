@@ -19,7 +19,6 @@
 // - Library state is one per thread, shared by all Pixolf objects of that thread.
 // - Paths are the programs' Windows-style strings ("D:\orvella\post01.nlg"), resolved through the
 //   drive table without regard to case; directories end in "\".
-// - Methods marked "not built yet" return their failure value until their family is built.
 #include "platform/BoundedArray.h"
 #include "platform/Surface.h"
 #include "platform/Ui.h"
