@@ -9,6 +9,10 @@
 #include <cmath>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace pixol::transforms {
 
 bool sizeOf(const salon::Surface& obj, int32_t& width, int32_t& height)
@@ -237,7 +241,19 @@ int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteA
     ByteArray out;
     pixels::make(out, nmX, nmY);
     const int32_t ss = pixels::stride(bmX), ds = pixels::stride(nmX);
-    std::vector<float> acc(size_t(3 * nmX));
+    // The column spans laid out flat: span x takes count[x] weights from weight[at[x]] on.
+    std::vector<int32_t> firstCol(size_t(nmX), 0), at(size_t(nmX), 0), count(size_t(nmX), 0);
+    std::vector<float> weight;
+    for (int32_t x = 0; x < nmX; ++x) {
+        const Span& c = cols[size_t(x)];
+        firstCol[size_t(x)] = c.first;
+        at[size_t(x)] = int32_t(weight.size());
+        count[size_t(x)] = int32_t(c.weights.size());
+        weight.insert(weight.end(), c.weights.begin(), c.weights.end());
+    }
+    // Each pixel's sum, one lane per channel: every channel takes the same products in the same
+    // order as one at a time would, so the bytes are the same.
+    std::vector<float> acc(size_t(4 * nmX));
     for (int32_t y = 0; y < nmY; ++y) {
         std::fill(acc.begin(), acc.end(), 0.0f);
         const Span& r = rows[size_t(y)];
@@ -245,18 +261,29 @@ int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteA
             const uint8_t* src = from.values.data() + size_t(r.first + int32_t(k)) * size_t(ss);
             const float rw = r.weights[k];
             for (int32_t x = 0; x < nmX; ++x) {
-                const Span& c = cols[size_t(x)];
-                for (size_t j = 0; j < c.weights.size(); ++j) {
-                    const float wt = c.weights[j] * rw;
-                    const uint8_t* p = src + 3 * size_t(c.first + int32_t(j));
-                    acc[3 * size_t(x)] += wt * float(p[0]);
-                    acc[3 * size_t(x) + 1] += wt * float(p[1]);
-                    acc[3 * size_t(x) + 2] += wt * float(p[2]);
+                const float* cw = weight.data() + at[size_t(x)];
+                const uint8_t* p = src + 3 * size_t(firstCol[size_t(x)]);
+                float* a = acc.data() + 4 * size_t(x);
+#if defined(__SSE2__)
+                __m128 sum = _mm_loadu_ps(a);
+                for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3) {
+                    const __m128 wt = _mm_set1_ps(cw[j] * rw);
+                    sum = _mm_add_ps(sum, _mm_mul_ps(wt, _mm_setr_ps(float(p[0]), float(p[1]), float(p[2]), 0.0f)));
                 }
+                _mm_storeu_ps(a, sum);
+#else
+                for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3) {
+                    const float wt = cw[j] * rw;
+                    a[0] += wt * float(p[0]);
+                    a[1] += wt * float(p[1]);
+                    a[2] += wt * float(p[2]);
+                }
+#endif
             }
         }
         uint8_t* d = out.values.data() + size_t(y) * size_t(ds);
-        for (int32_t i = 0; i < 3 * nmX; ++i) d[i] = salon::toByte(acc[size_t(i)]);
+        for (int32_t x = 0; x < nmX; ++x)
+            for (int c = 0; c < 3; ++c) d[3 * x + c] = salon::toByte(acc[4 * size_t(x) + size_t(c)]);
     }
     to = std::move(out);
     return 1;
