@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -254,24 +255,28 @@ int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteA
     // Each pixel's sum, one lane per channel: every channel takes the same products in the same
     // order as one at a time would, so the bytes are the same.
     std::vector<float> acc(size_t(4 * nmX));
+    // The source row as floats, with one more float for the fourth lane of the last pixel.
+    std::vector<float> line(size_t(3 * bmX + 1), 0.0f);
     for (int32_t y = 0; y < nmY; ++y) {
         std::fill(acc.begin(), acc.end(), 0.0f);
         const Span& r = rows[size_t(y)];
         for (size_t k = 0; k < r.weights.size(); ++k) {
             const uint8_t* src = from.values.data() + size_t(r.first + int32_t(k)) * size_t(ss);
             const float rw = r.weights[k];
+#if defined(__SSE2__)
+            for (int32_t i = 0; i < 3 * bmX; ++i) line[size_t(i)] = float(src[i]);
+#endif
             for (int32_t x = 0; x < nmX; ++x) {
                 const float* cw = weight.data() + at[size_t(x)];
-                const uint8_t* p = src + 3 * size_t(firstCol[size_t(x)]);
                 float* a = acc.data() + 4 * size_t(x);
 #if defined(__SSE2__)
+                const float* p = line.data() + 3 * size_t(firstCol[size_t(x)]);
                 __m128 sum = _mm_loadu_ps(a);
-                for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3) {
-                    const __m128 wt = _mm_set1_ps(cw[j] * rw);
-                    sum = _mm_add_ps(sum, _mm_mul_ps(wt, _mm_setr_ps(float(p[0]), float(p[1]), float(p[2]), 0.0f)));
-                }
+                for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3)
+                    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(cw[j] * rw), _mm_loadu_ps(p)));
                 _mm_storeu_ps(a, sum);
 #else
+                const uint8_t* p = src + 3 * size_t(firstCol[size_t(x)]);
                 for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3) {
                     const float wt = cw[j] * rw;
                     a[0] += wt * float(p[0]);
@@ -282,8 +287,18 @@ int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteA
             }
         }
         uint8_t* d = out.values.data() + size_t(y) * size_t(ds);
+#if defined(__SSE2__)
+        // Rounded to nearest even (the default mode) and clamped to 0..255 by saturation, as
+        // toByte does for sums that stay far below 2^31.
+        for (int32_t x = 0; x < nmX; ++x) {
+            const __m128i n = _mm_cvtps_epi32(_mm_loadu_ps(acc.data() + 4 * size_t(x)));
+            const uint32_t v = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(n, n), n)));
+            std::memcpy(d + 3 * size_t(x), &v, 3);
+        }
+#else
         for (int32_t x = 0; x < nmX; ++x)
             for (int c = 0; c < 3; ++c) d[3 * x + c] = salon::toByte(acc[4 * size_t(x) + size_t(c)]);
+#endif
     }
     to = std::move(out);
     return 1;
