@@ -203,7 +203,7 @@ int main(int argc, char** argv)
         // Kept at W x H, the rotated picture centred: OpenCV rotates about the centre into W x H.
         const cv::Mat mc = cv::getRotationMatrix2D(cv::Point2f(255.5f, 279.5f), -17.0, 1.0);
         rows.push_back(compare(
-            "PsObrRotace 512x560 17deg keep size (surface)",
+            "PsObrRotace 512x560 17deg keep size (surface rows in+out)",
             [&] {
                 float dX, dY;
                 if (!lib.PsObrRotace(obj, angle, dX, dY, false)) std::abort();
@@ -221,7 +221,7 @@ int main(int argc, char** argv)
                 [&] { cv::resize(model, out, cv::Size(sw, sh), 0, 0, cv::INTER_AREA); }));
             Surface s = toSurface(model);
             rows.push_back(compare(
-                "PsObrScale 512x560 x" + std::string(f < 1 ? "0.7" : "1.3") + " keep size (surface)",
+                "PsObrScale 512x560 x" + std::string(f < 1 ? "0.7" : "1.3") + " keep size (surface rows in+out)",
                 [&] {
                     int32_t dX, dY;
                     if (!lib.PsObrScale(s, dX, dY, f, f, false)) std::abort();
@@ -247,7 +247,7 @@ int main(int argc, char** argv)
         } flips[] = {{"left-right", true, false, 1}, {"top-bottom", false, true, 0}, {"both", true, true, -1}};
         for (const auto& f : flips)
             rows.push_back(compare(
-                std::string("PsObrFlip 512x560 ") + f.name + " (surface)",
+                std::string("PsObrFlip 512x560 ") + f.name + " (surface rows in+out)",
                 [&] {
                     if (!lib.PsObrFlip(obj, f.x, f.y)) std::abort();
                 },
@@ -256,14 +256,14 @@ int main(int argc, char** argv)
         // Turned in place: the object alternates 512 x 560 and 560 x 512, as OpenCV's result is.
         cv::Mat turned = model.clone();
         rows.push_back(compare(
-            "PsObrRotR 512x560 (surface)",
+            "PsObrRotR 512x560 (surface rows in+out)",
             [&] {
                 int32_t dX, dY;
                 if (!lib.PsObrRotR(obj, dX, dY)) std::abort();
             },
             [&] { cv::rotate(model, out, cv::ROTATE_90_CLOCKWISE); }));
         rows.push_back(compare(
-            "PsObrRotL 512x560 (surface)",
+            "PsObrRotL 512x560 (surface rows in+out)",
             [&] {
                 int32_t dX, dY;
                 if (!lib.PsObrRotL(obj, dX, dY)) std::abort();
