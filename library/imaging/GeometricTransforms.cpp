@@ -118,12 +118,21 @@ int32_t flip(salon::Surface& obj, bool flipX, bool flipY)
             std::copy_n(s, size_t(3 * w), d);
             continue;
         }
-        // Byte by byte: a three-byte copy per pixel costs a call each.
-        for (const uint8_t* p = s + 3 * size_t(w - 1); p >= s; p -= 3, d += 3) {
-            d[0] = p[0];
-            d[1] = p[1];
-            d[2] = p[2];
+        // Four bytes at a time: the fourth lands on the next pixel, written right after. The last
+        // source pixel is read as three bytes (nothing of the row follows it), the last target
+        // pixel written as three.
+        const uint8_t* p = s + 3 * size_t(w - 1);
+        d[0] = p[0];
+        d[1] = p[1];
+        d[2] = p[2];
+        for (int32_t x = 1; x < w - 1; ++x) {
+            uint32_t v;
+            std::memcpy(&v, p - 3 * size_t(x), 4);
+            std::memcpy(d + 3 * size_t(x), &v, 4);
         }
+        uint32_t v;
+        std::memcpy(&v, s, 4);
+        std::memcpy(d + 3 * size_t(w - 1), &v, 3);
     }
     showOnCleared(obj, out, 0, 0);
     return 1;
