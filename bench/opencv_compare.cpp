@@ -10,6 +10,8 @@
 #include "editor/engine/Engine.h"
 #include "editor/engine/FaceTransform.h"
 #include "editor/engine/PixelBuffer.h"
+#include "library/Pixolf.h"
+#include "library/imaging/Transforms.h"
 #include "platform/PictureFile.h"
 #include "platform/Region.h"
 #include "platform/Surface.h"
@@ -175,6 +177,100 @@ int main(int argc, char** argv)
                                [&] { a.setTo(cv::Scalar::all(0), mask); }));
     }
 
+    {  // The library's geometric transforms on the 512 x 560 composite. The Pixolf rows are whole
+       // calls: the surface's rows read out, transformed and written back (and, for a result smaller
+       // than the object, the background cleared around it); the rows marked "kernel" time the pixel
+       // step alone on a bitmap or pixel array, as OpenCV's does on a Mat.
+        pixol::Pixolf lib;
+        const float angle = 17.0f * 3.14159265f / 180.0f;
+        Surface obj = toSurface(model);
+        const Bitmap bitmap = toBitmap(model);
+        cv::Mat out;
+
+        pixol::transforms::Rotated r;
+        pixol::transforms::rotatePixels(bitmap, angle, r);
+        const int32_t nw = r.pixels.width, nh = r.pixels.height;
+        // Our rotation turns about the origin and moves the result by (dX, dY); the same map for OpenCV.
+        cv::Mat m = (cv::Mat_<double>(2, 3) << std::cos(angle), -std::sin(angle), r.dX, std::sin(angle),
+                     std::cos(angle), r.dY);
+        rows.push_back(compare(
+            "kernel rotatePixels 512x560 17deg (" + std::to_string(nw) + "x" + std::to_string(nh) + ")",
+            [&] {
+                pixol::transforms::Rotated o;
+                if (!pixol::transforms::rotatePixels(bitmap, angle, o)) std::abort();
+            },
+            [&] { cv::warpAffine(model, out, m, cv::Size(nw, nh), cv::INTER_LINEAR, cv::BORDER_CONSTANT); }));
+        // Kept at W x H, the rotated picture centred: OpenCV rotates about the centre into W x H.
+        const cv::Mat mc = cv::getRotationMatrix2D(cv::Point2f(255.5f, 279.5f), -17.0, 1.0);
+        rows.push_back(compare(
+            "PsObrRotace 512x560 17deg keep size (surface rows in+out)",
+            [&] {
+                float dX, dY;
+                if (!lib.PsObrRotace(obj, angle, dX, dY, false)) std::abort();
+            },
+            [&] { cv::warpAffine(model, out, mc, model.size(), cv::INTER_LINEAR, cv::BORDER_CONSTANT); }));
+
+        for (const float f : {0.7f, 1.3f}) {
+            const int32_t sw = int32_t(std::nearbyint(512 * f)), sh = int32_t(std::nearbyint(560 * f));
+            const std::string size = std::to_string(sw) + "x" + std::to_string(sh);
+            rows.push_back(compare(
+                "kernel stretchHalftone 512x560 -> " + size,
+                [&] {
+                    if (stretchHalftone(bitmap, Rect{0, 0, 512, 560}, sw, sh).isNull()) std::abort();
+                },
+                [&] { cv::resize(model, out, cv::Size(sw, sh), 0, 0, cv::INTER_AREA); }));
+            Surface s = toSurface(model);
+            rows.push_back(compare(
+                "PsObrScale 512x560 x" + std::string(f < 1 ? "0.7" : "1.3") + " keep size (surface rows in+out)",
+                [&] {
+                    int32_t dX, dY;
+                    if (!lib.PsObrScale(s, dX, dY, f, f, false)) std::abort();
+                },
+                [&] { cv::resize(model, out, cv::Size(sw, sh), 0, 0, cv::INTER_AREA); }));
+            pixol::ByteArray pole, pola;
+            int32_t bx = 0, by = 0;
+            Surface source = toSurface(model);
+            if (!lib.CreateObrPole(source, bx, by, pole, 3)) std::abort();
+            rows.push_back(compare(
+                "PsObrZmena 512x560 -> " + size + " (pixel array)",
+                [&] {
+                    int32_t bmX = 512, bmY = 560, nmX = sw, nmY = sh;
+                    if (!lib.PsObrZmena(bmX, bmY, nmX, nmY, pole, pola)) std::abort();
+                },
+                [&] { cv::resize(model, out, cv::Size(sw, sh), 0, 0, cv::INTER_AREA); }));
+        }
+
+        const struct {
+            const char* name;
+            bool x, y;
+            int code;
+        } flips[] = {{"left-right", true, false, 1}, {"top-bottom", false, true, 0}, {"both", true, true, -1}};
+        for (const auto& f : flips)
+            rows.push_back(compare(
+                std::string("PsObrFlip 512x560 ") + f.name + " (surface rows in+out)",
+                [&] {
+                    if (!lib.PsObrFlip(obj, f.x, f.y)) std::abort();
+                },
+                [&] { cv::flip(model, out, f.code); }));
+
+        // Turned in place: the object alternates 512 x 560 and 560 x 512, as OpenCV's result is.
+        cv::Mat turned = model.clone();
+        rows.push_back(compare(
+            "PsObrRotR 512x560 (surface rows in+out)",
+            [&] {
+                int32_t dX, dY;
+                if (!lib.PsObrRotR(obj, dX, dY)) std::abort();
+            },
+            [&] { cv::rotate(model, out, cv::ROTATE_90_CLOCKWISE); }));
+        rows.push_back(compare(
+            "PsObrRotL 512x560 (surface rows in+out)",
+            [&] {
+                int32_t dX, dY;
+                if (!lib.PsObrRotL(obj, dX, dY)) std::abort();
+            },
+            [&] { cv::rotate(model, out, cv::ROTATE_90_COUNTERCLOCKWISE); }));
+    }
+
     {  // Loading a 1600 x 1200 JPEG photo from disk.
         rows.push_back(compare(
             "JPEG load 1600x1200",
@@ -189,12 +285,12 @@ int main(int argc, char** argv)
     }
     std::filesystem::remove(jpegPath);
 
-    std::printf("%-42s %12s %12s %8s\n", "operation", "ours (ms)", "OpenCV (ms)", "ratio");
+    std::printf("%-56s %12s %12s %8s\n", "operation", "ours (ms)", "OpenCV (ms)", "ratio");
     bool allWithin = true;
     for (const Row& r : rows) {
         const double ratio = r.ours / r.theirs;
         allWithin = allWithin && ratio <= 1.5;
-        std::printf("%-42s %12.3f %12.3f %8.2f%s\n", r.name.c_str(), r.ours * 1e3, r.theirs * 1e3, ratio,
+        std::printf("%-56s %12.3f %12.3f %8.2f%s\n", r.name.c_str(), r.ours * 1e3, r.theirs * 1e3, ratio,
                     ratio <= 1.5 ? "" : "  > 1.5");
     }
     std::printf("OpenCV %s, %d thread(s)\n", CV_VERSION, cv::getNumThreads());

@@ -7,7 +7,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace pixol::transforms {
 
@@ -103,15 +108,31 @@ int32_t flip(salon::Surface& obj, bool flipX, bool flipY)
 {
     int32_t w, h;
     if ((!flipX && !flipY) || !sizeOf(obj, w, h) || w < 2 || h < 2) return 0;
-    const salon::Bitmap src = obj.readRows();
+    // Read in place: the mirror is complete before the object is cleared and written.
+    const salon::Bitmap& src = obj.image();
     salon::Bitmap out = salon::Bitmap::rgb24(w, h);
     for (int32_t y = 0; y < h; ++y) {
         const uint8_t* s = src.row(flipY ? h - 1 - y : y);
         uint8_t* d = out.row(y);
-        if (!flipX)
+        if (!flipX) {
             std::copy_n(s, size_t(3 * w), d);
-        else
-            for (int32_t x = 0; x < w; ++x) std::copy_n(s + 3 * (w - 1 - x), 3, d + 3 * x);
+            continue;
+        }
+        // Four bytes at a time: the fourth lands on the next pixel, written right after. The last
+        // source pixel is read as three bytes (nothing of the row follows it), the last target
+        // pixel written as three.
+        const uint8_t* p = s + 3 * size_t(w - 1);
+        d[0] = p[0];
+        d[1] = p[1];
+        d[2] = p[2];
+        for (int32_t x = 1; x < w - 1; ++x) {
+            uint32_t v;
+            std::memcpy(&v, p - 3 * size_t(x), 4);
+            std::memcpy(d + 3 * size_t(x), &v, 4);
+        }
+        uint32_t v;
+        std::memcpy(&v, s, 4);
+        std::memcpy(d + 3 * size_t(w - 1), &v, 3);
     }
     showOnCleared(obj, out, 0, 0);
     return 1;
@@ -123,11 +144,24 @@ int32_t quarterTurn(salon::Surface& obj, bool clockwise, int32_t& dX, int32_t& d
     if (!sizeOf(obj, w, h)) return 0;
     const salon::Bitmap a = readType3(obj, colourDepth);
     salon::Bitmap b = salon::Bitmap::rgb24(h, w);
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x) {
-            // Clockwise: B(H - 1 - y, x) = A(x, y); anticlockwise: B(y, W - 1 - x) = A(x, y).
-            const int32_t bx = clockwise ? h - 1 - y : y, by = clockwise ? x : w - 1 - x;
-            std::copy_n(a.row(y) + 3 * x, 3, b.row(by) + 3 * bx);
+    // Clockwise: B(H - 1 - y, x) = A(x, y); anticlockwise: B(y, W - 1 - x) = A(x, y). In tiles,
+    // so that the rows of B a tile writes stay in the cache while it reads along the rows of A.
+    constexpr int32_t tile = 32;
+    const size_t bStride = size_t(b.rowBytes());
+    for (int32_t y0 = 0; y0 < h; y0 += tile)
+        for (int32_t x0 = 0; x0 < w; x0 += tile) {
+            const int32_t y1 = std::min(y0 + tile, h), x1 = std::min(x0 + tile, w);
+            for (int32_t y = y0; y < y1; ++y) {
+                const uint8_t* s = a.row(y) + 3 * size_t(x0);
+                const int32_t bx = clockwise ? h - 1 - y : y;
+                for (int32_t x = x0; x < x1; ++x, s += 3) {
+                    const int32_t by = clockwise ? x : w - 1 - x;
+                    uint8_t* d = b.pixels.data() + size_t(by) * bStride + 3 * size_t(bx);
+                    d[0] = s[0];
+                    d[1] = s[1];
+                    d[2] = s[2];
+                }
+            }
         }
     dX = (h - w) / 2;
     dY = (w - h) / 2;
@@ -217,26 +251,63 @@ int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteA
     ByteArray out;
     pixels::make(out, nmX, nmY);
     const int32_t ss = pixels::stride(bmX), ds = pixels::stride(nmX);
-    std::vector<float> acc(size_t(3 * nmX));
+    // The column spans laid out flat: span x takes count[x] weights from weight[at[x]] on.
+    std::vector<int32_t> firstCol(size_t(nmX), 0), at(size_t(nmX), 0), count(size_t(nmX), 0);
+    std::vector<float> weight;
+    for (int32_t x = 0; x < nmX; ++x) {
+        const Span& c = cols[size_t(x)];
+        firstCol[size_t(x)] = c.first;
+        at[size_t(x)] = int32_t(weight.size());
+        count[size_t(x)] = int32_t(c.weights.size());
+        weight.insert(weight.end(), c.weights.begin(), c.weights.end());
+    }
+    // Each pixel's sum, one lane per channel: every channel takes the same products in the same
+    // order as one at a time would, so the bytes are the same.
+    std::vector<float> acc(size_t(4 * nmX));
+    // The source row as floats, with one more float for the fourth lane of the last pixel.
+    std::vector<float> line(size_t(3 * bmX + 1), 0.0f);
     for (int32_t y = 0; y < nmY; ++y) {
         std::fill(acc.begin(), acc.end(), 0.0f);
         const Span& r = rows[size_t(y)];
         for (size_t k = 0; k < r.weights.size(); ++k) {
             const uint8_t* src = from.values.data() + size_t(r.first + int32_t(k)) * size_t(ss);
             const float rw = r.weights[k];
+#if defined(__SSE2__)
+            for (int32_t i = 0; i < 3 * bmX; ++i) line[size_t(i)] = float(src[i]);
+#endif
             for (int32_t x = 0; x < nmX; ++x) {
-                const Span& c = cols[size_t(x)];
-                for (size_t j = 0; j < c.weights.size(); ++j) {
-                    const float wt = c.weights[j] * rw;
-                    const uint8_t* p = src + 3 * size_t(c.first + int32_t(j));
-                    acc[3 * size_t(x)] += wt * float(p[0]);
-                    acc[3 * size_t(x) + 1] += wt * float(p[1]);
-                    acc[3 * size_t(x) + 2] += wt * float(p[2]);
+                const float* cw = weight.data() + at[size_t(x)];
+                float* a = acc.data() + 4 * size_t(x);
+#if defined(__SSE2__)
+                const float* p = line.data() + 3 * size_t(firstCol[size_t(x)]);
+                __m128 sum = _mm_loadu_ps(a);
+                for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3)
+                    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(cw[j] * rw), _mm_loadu_ps(p)));
+                _mm_storeu_ps(a, sum);
+#else
+                const uint8_t* p = src + 3 * size_t(firstCol[size_t(x)]);
+                for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3) {
+                    const float wt = cw[j] * rw;
+                    a[0] += wt * float(p[0]);
+                    a[1] += wt * float(p[1]);
+                    a[2] += wt * float(p[2]);
                 }
+#endif
             }
         }
         uint8_t* d = out.values.data() + size_t(y) * size_t(ds);
-        for (int32_t i = 0; i < 3 * nmX; ++i) d[i] = salon::toByte(acc[size_t(i)]);
+#if defined(__SSE2__)
+        // Rounded to nearest even (the default mode) and clamped to 0..255 by saturation, as
+        // toByte does for sums that stay far below 2^31.
+        for (int32_t x = 0; x < nmX; ++x) {
+            const __m128i n = _mm_cvtps_epi32(_mm_loadu_ps(acc.data() + 4 * size_t(x)));
+            const uint32_t v = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(n, n), n)));
+            std::memcpy(d + 3 * size_t(x), &v, 3);
+        }
+#else
+        for (int32_t x = 0; x < nmX; ++x)
+            for (int c = 0; c < 3; ++c) d[3 * x + c] = salon::toByte(acc[4 * size_t(x) + size_t(c)]);
+#endif
     }
     to = std::move(out);
     return 1;

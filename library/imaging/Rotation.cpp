@@ -26,6 +26,25 @@ salon::Region grownDiagonally(const salon::Region& r, int32_t n)
     }
     return a;
 }
+
+// Where the rotated picture (rw x rh, the array less its extra column and row) and a W x H object
+// overlap when the one is centred on the other: `from` in the rotated picture, `to` in the object.
+struct CentredWindow {
+    int32_t fromX, fromY, toX, toY, width, height;
+};
+CentredWindow centred(int32_t w, int32_t h, int32_t rw, int32_t rh)
+{
+    CentredWindow c{};
+    c.toX = rw < w ? (w - rw) / 2 : 0;
+    c.toY = rh < h ? (h - rh) / 2 : 0;
+    c.fromX = w < rw ? (rw - w) / 2 : 0;
+    c.fromY = h < rh ? (rh - h) / 2 : 0;
+    c.width = std::min(w - c.toX, rw - c.fromX);
+    c.height = std::min(h - c.toY, rh - c.fromY);
+    return c;
+}
+
+bool rotateInto(const salon::Bitmap& picture, float u, Rotated& out, salon::PixelKernel kernel, bool centredOnly);
 } // namespace
 
 bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out)
@@ -35,6 +54,14 @@ bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out)
 }
 
 bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out, salon::PixelKernel kernel)
+{
+    return rotateInto(picture, u, out, kernel, false);
+}
+
+namespace {
+// centredOnly: only the pixels that show when the result is centred on a W x H object are mixed;
+// the rest of the array stays black.
+bool rotateInto(const salon::Bitmap& picture, float u, Rotated& out, salon::PixelKernel kernel, bool centredOnly)
 {
     const int32_t w = picture.width, h = picture.height;
     if (w < 1 || h < 1 || !std::isfinite(u)) return false;
@@ -74,7 +101,12 @@ bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out, salon::Pi
     for (int k = 0; k < 4; ++k)
         quad[k] = {salon::roundHalfEven(rx[order[k]] + out.dX), salon::roundHalfEven(ry[order[k]] + out.dY)};
     salon::Region cover = grownDiagonally(salon::Region::polygon(quad, salon::FillRule::EvenOdd), 2);
-    cover.intersect(salon::Region::rect(0, 0, nw, nh));
+    if (centredOnly) {
+        const CentredWindow c = centred(w, h, nw - 1, nh - 1);
+        cover.intersect(salon::Region::rect(c.fromX, c.fromY, c.fromX + c.width, c.fromY + c.height));
+    } else {
+        cover.intersect(salon::Region::rect(0, 0, nw, nh));
+    }
     if (!cover.isValid()) return false;
 
     for (const salon::Rect& r : cover.rects())
@@ -95,7 +127,9 @@ bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out, salon::Pi
                 constexpr salon::BilinearOrder weightsFirst = salon::BilinearOrder::WeightsFirst;
 #if defined(__SSE2__)
                 if (vector) {
-                    salon::bilinearSse2<weightsFirst>(a0, size_t(as), fx, fy, p, q, dst + 3 * x, false);
+                    // A fourth byte (0) may go to the next pixel of the span, which is written
+                    // after this one or stays black.
+                    salon::bilinearSse2<weightsFirst>(a0, size_t(as), fx, fy, p, q, dst + 3 * x, x + 1 < r.right);
                     continue;
                 }
 #endif
@@ -104,13 +138,15 @@ bool rotatePixels(const salon::Bitmap& picture, float u, Rotated& out, salon::Pi
         }
     return true;
 }
+} // namespace
 
 int32_t rotate(salon::Surface& obj, float u, float& dX, float& dY, bool resize, int32_t colourDepth)
 {
     int32_t w, h;
     if (!sizeOf(obj, w, h)) return 0;
     Rotated r;
-    if (!rotatePixels(readType3(obj, colourDepth), u, r)) return 0;
+    static const salon::PixelKernel fastest = salon::fastestPixelKernel();
+    if (!rotateInto(readType3(obj, colourDepth), u, r, fastest, !resize)) return 0;
     dX = r.dX;
     dY = r.dY;
     const int32_t nw = r.pixels.width, nh = r.pixels.height;
@@ -123,12 +159,9 @@ int32_t rotate(salon::Surface& obj, float u, float& dX, float& dY, bool resize, 
     }
     // The rotated picture (NW - 1 wide) centred on the W x H object.
     salon::Bitmap result = salon::Bitmap::rgb24(w, h);
-    const int32_t rw = nw - 1, rh = nh - 1;
-    const int32_t destX = rw < w ? (w - rw) / 2 : 0, destY = rh < h ? (h - rh) / 2 : 0;
-    const int32_t srcX = w < rw ? (rw - w) / 2 : 0, srcY = h < rh ? (rh - h) / 2 : 0;
-    const int32_t cw = std::min(w - destX, rw - srcX), chh = std::min(h - destY, rh - srcY);
-    for (int32_t y = 0; y < chh; ++y)
-        std::copy_n(r.pixels.row(y + srcY) + 3 * srcX, size_t(3 * cw), result.row(y + destY) + 3 * destX);
+    const CentredWindow c = centred(w, h, nw - 1, nh - 1);
+    for (int32_t y = 0; y < c.height; ++y)
+        std::copy_n(r.pixels.row(y + c.fromY) + 3 * c.fromX, size_t(3 * c.width), result.row(y + c.toY) + 3 * c.toX);
     return replaceWith(obj, result) ? 1 : 0;
 }
 

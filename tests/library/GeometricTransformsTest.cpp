@@ -219,6 +219,46 @@ TEST(QuarterTurns, TurnBothWaysAndReportTheShift)
     EXPECT_EQ(255, red(wide, 4, 1));
 }
 
+TEST(QuarterTurns, EveryPixelOfALargeOddPictureLandsWhereTheTurnSendsIt)
+{
+    // 71 x 45: rows padded to four bytes, and larger than the blocks the turn works in.
+    Pixolf lib;
+    const int32_t w = 71, h = 45;
+    auto pic = [](int32_t x, int32_t y) { return packRgb(uint8_t(x), uint8_t(y), uint8_t(x * 3 + y * 7)); };
+    const struct { bool clockwise; } turns[] = {{true}, {false}};
+    for (const auto t : turns) {
+        salon::Surface s = painted(w, h, pic);
+        int32_t dX, dY;
+        ASSERT_EQ(1, t.clockwise ? lib.PsObrRotR(s, dX, dY) : lib.PsObrRotL(s, dX, dY));
+        ASSERT_EQ(h, s.drawableWidth());
+        ASSERT_EQ(w, s.drawableHeight());
+        int32_t wrong = 0;
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x) {
+                const uint32_t got = t.clockwise ? at(s, h - 1 - y, x) : at(s, y, w - 1 - x);
+                wrong += got != pic(x, y);
+            }
+        EXPECT_EQ(0, wrong) << "clockwise " << t.clockwise;
+    }
+}
+
+TEST(Flip, EveryPixelOfALargeOddPictureIsMirrored)
+{
+    Pixolf lib;
+    const int32_t w = 71, h = 45;
+    auto pic = [](int32_t x, int32_t y) { return packRgb(uint8_t(x), uint8_t(y), uint8_t(x * 3 + y * 7)); };
+    const struct { bool fx, fy; } cases[] = {{true, false}, {false, true}, {true, true}};
+    for (const auto c : cases) {
+        salon::Surface s = painted(w, h, pic);
+        ASSERT_EQ(1, lib.PsObrFlip(s, c.fx, c.fy));
+        int32_t wrong = 0;
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x)
+                wrong += at(s, c.fx ? w - 1 - x : x, c.fy ? h - 1 - y : y) != pic(x, y);
+        EXPECT_EQ(0, wrong) << c.fx << c.fy;
+    }
+}
+
 TEST(NonLinearStretch, RowWeightsFollowTheFormula)
 {
     Pixolf lib;
