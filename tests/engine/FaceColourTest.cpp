@@ -118,6 +118,35 @@ TEST(FaceColour, MasksReachingPastThePictureAreCutToIt)
     RecolourHair(SwatchColours(3), packRgb(60, 40, 20), filled(3, 3, 255, 255, 255), filled(3, 3, 0, 0, 0), mask2, mask3, work);
 }
 
+// The 0.995 of the face match, pinned between 0.9945 and 0.9955. A black face under a skin colour
+// of 5, 5, 5 (the smallest average the match divides by) keeps k = 1, so only base x beta counts:
+//   mask 80: beta = (1 - 80/255) 0.995 = 0.68287; 200 x beta = 136.57 -> 137 (0.9945 gives 136)
+//   mask 11: beta = (1 - 11/255) 0.995 = 0.95208; 200 x beta = 190.42 -> 190 (0.9955 gives 191)
+TEST(FaceColour, TheMatchWeighsTheBaseByExactly0995)
+{
+    dsl::Mask mask1{0, 0, 2, 1, {80, 11}};
+    PixelBuffer work = filled(2, 1, 0, 0, 0);
+    MatchFaceColour(filled(2, 1, 0, 0, 0), filled(2, 1, 200, 200, 200), mask1, packRgb(5, 5, 5), true, work);
+    EXPECT_EQ((BGR{137, 137, 137}), at(work, 0, 0));
+    EXPECT_EQ((BGR{190, 190, 190}), at(work, 1, 0));
+}
+
+// The 0.996 of the hair blend, pinned between 0.9955 and 0.9965: a = 2, b = 200 gives
+// t = 400 / 65536 = 0.0061035 and u = (1 - t) 0.996 = 0.989921.
+//   work 150, model 3: 148.488 + 0.0183 = 148.507 -> 149 (0.9955 gives 148)
+//   work 150, model 0: 148.488 -> 148 (0.9965 gives 149)
+TEST(FaceColour, TheHairBlendKeepsExactly0996OfTheWork)
+{
+    dsl::Mask mask2{0, 0, 2, 1, {2, 2}};
+    dsl::Mask mask3{0, 0, 2, 1, {200, 200}};
+    PixelBuffer model1 = filled(2, 1, 3, 3, 3);
+    set(model1, 1, 0, 0, 0, 0);
+    PixelBuffer work = filled(2, 1, 150, 150, 150);
+    BlendHair(model1, mask2, mask3, work);
+    EXPECT_EQ((BGR{149, 149, 149}), at(work, 0, 0));
+    EXPECT_EQ((BGR{148, 148, 148}), at(work, 1, 0));
+}
+
 // t = a b / 65536, u = (1 - t) 0.996:
 //   a 128, b 255: t = 0.49805, u = 0.49995; work 200, model 100 -> 99.99 + 49.80 = 149.8 -> 150
 //   a 255, b 255, both 255: 255 (u = 0.00777, t = 0.99220: 254.99)
