@@ -14,13 +14,13 @@ namespace salon {
 
 namespace {
 
-using Tap = StretchTap;
+using Tap = NonlinearTap;
 
 } // namespace
 
-std::vector<StretchTap> stretchTaps(int32_t n, float f, LastButOne rule)
+std::vector<NonlinearTap> stretchTaps(int32_t n, float f, LastButOne rule)
 {
-    if (n < 2) return std::vector<StretchTap>(n == 1 ? 1 : 0, StretchTap{0, 0, 0, 0, 1});
+    if (n < 2) return std::vector<NonlinearTap>(n == 1 ? 1 : 0, NonlinearTap{0, 0, 0, 0, 1});
     std::vector<float> S(static_cast<size_t>(n));
     for (int32_t j = 0; j < n; ++j) S[size_t(j)] = (2.0f - f) + float(j) * (2.0f * f - 2.0f) / float(n - 1);
     std::vector<Tap> taps(static_cast<size_t>(n));
@@ -196,17 +196,17 @@ void blendRowWith(const RowBlend& blend, PixelKernel kernel)
 
 } // namespace
 
-void stretchAlongRows(const StretchImage& image, const std::vector<StretchTap>& taps, PixelKernel kernel)
+void stretchAlongRows(const StretchImage& image, const std::vector<NonlinearTap>& taps, PixelKernel kernel)
 {
     turnWith(image, taps, runnable(kernel));
 }
 
-void stretchDownColumns(const StretchImage& image, const std::vector<StretchTap>& taps, PixelKernel kernel)
+void stretchDownColumns(const StretchImage& image, const std::vector<NonlinearTap>& taps, PixelKernel kernel)
 {
     kernel = runnable(kernel);
     const size_t n = size_t(3) * size_t(image.width);
     for (int32_t i = 0; i < image.height; ++i) {
-        const StretchTap& t = taps[size_t(i)];
+        const NonlinearTap& t = taps[size_t(i)];
         const uint8_t* r0 = image.source + size_t(t.k) * image.sourceRowBytes;
         uint8_t* dst = image.out + size_t(i) * image.outRowBytes;
         if (t.terms == 1) {

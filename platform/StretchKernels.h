@@ -22,7 +22,7 @@
 namespace salon {
 
 // One destination sample of a pass.
-struct StretchTap {
+struct NonlinearTap {
     int32_t k;
     float w0, w1, w2;
     int terms;  // 1: copy k; 2: k and k + 1; 3: k, k + 1 and k + 2
@@ -36,7 +36,7 @@ enum class LastButOne { ThirdDropped, TwoTermRest };
 // The taps of n samples (n >= 2) with weights from 2 - f at the start to f at the end:
 // s(i) = (2 - f) + i (2 f - 2) / (n - 1), start positions A(i) = A(i - 1) + s(i - 1). No tap reaches
 // past sample n - 1, whatever the rounding.
-[[nodiscard]] std::vector<StretchTap> stretchTaps(int32_t n, float f, LastButOne rule);
+[[nodiscard]] std::vector<NonlinearTap> stretchTaps(int32_t n, float f, LastButOne rule);
 
 // A picture of width x height 24-bit pixels, rows `rowBytes` apart, and a destination of the same
 // size. Along the rows: destination column i from taps[i] (width taps). Down the columns:
@@ -48,8 +48,8 @@ struct StretchImage {
     size_t outRowBytes;
     int32_t width, height;
 };
-void stretchAlongRows(const StretchImage& image, const std::vector<StretchTap>& taps, PixelKernel kernel);
-void stretchDownColumns(const StretchImage& image, const std::vector<StretchTap>& taps, PixelKernel kernel);
+void stretchAlongRows(const StretchImage& image, const std::vector<NonlinearTap>& taps, PixelKernel kernel);
+void stretchDownColumns(const StretchImage& image, const std::vector<NonlinearTap>& taps, PixelKernel kernel);
 
 // ---- what the vector kernels work from ----
 

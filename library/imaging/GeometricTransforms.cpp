@@ -185,7 +185,7 @@ bool nonLinearPixels(salon::Bitmap& picture, float value, bool vertical)
     // The editor's head turn and tilt run the same stretch; the library mixes the last but one line
     // from two lines with the weights that remain.
     static const salon::PixelKernel fastest = salon::fastestPixelKernel();
-    const std::vector<salon::StretchTap> taps = salon::stretchTaps(n, value, salon::LastButOne::TwoTermRest);
+    const std::vector<salon::NonlinearTap> taps = salon::stretchTaps(n, value, salon::LastButOne::TwoTermRest);
     salon::Bitmap out = salon::Bitmap::rgb24(picture.width, picture.height);
     const salon::StretchImage image{picture.pixels.data(), size_t(picture.rowBytes()), out.pixels.data(),
                                     size_t(out.rowBytes()), picture.width, picture.height};
