@@ -205,3 +205,78 @@ TEST(ModelFile, EveryTruncationIsRefusedOrKeepsWholeBlocks)
         }
     }
 }
+
+namespace {
+
+// A 2 x 2 model laid out by hand from the file's table, not by our writer: every position below is
+// the table's sum, written out.
+std::vector<uint8_t> handMadeModel(const char* magic)
+{
+    std::vector<uint8_t> f(363, 0);
+    std::memcpy(f.data(), magic, 4);
+    setLong(f, 5, 363);  // H52 + H51 - 1 = 356 + 8 - 1
+    const int32_t H[53] = {
+        1234, 0x5A6E96, 0x14283C,  // face angle, skin, hair
+        221, 16, 261, 277,          // bitmap header at 221; picture bytes 8 x 2 at 261 and 277
+        1, 1, 0, 0, 293, 1,         // mask 1: 1 x 1 at (0, 0), at 293 = 277 + 16
+        1, 1, 1, 1, 294, 1,         // mask 2: 1 x 1 at (1, 1), at 294
+        1, 1, 1, 1, 295, 1,         // mask 3 over rectangle 2, at 295
+        1, 3, 296, 300,             // set 1: one polygon of 3 points, counts at 296, points at 300
+        1, 3, 324, 328,             // set 2 likewise, at 324 = 300 + 8 x 3 and 328
+        0, 0, 7,                    // reserved, reserved, range flag
+        0, 0, 0, 0, 0, 0, 0, 0,     // reserved H36..H43
+        90, 400, 11, 22,            // swatch range, extended values
+        4, 352, 2, 8, 356};         // name: 4 bytes at 352; region data: 2 Longs (8 bytes) at 356
+    for (int k = 0; k < 53; ++k) setLong(f, 9 + 4 * k, H[k]);
+    const int32_t bih[10] = {40, 2, -2, 1 | (24 << 16), 0, 0, 2834, 2834, 0, 0};
+    for (int k = 0; k < 10; ++k) setLong(f, 221 + 4 * k, bih[k]);
+    for (int i = 0; i < 16; ++i) f[size_t(260 + i)] = uint8_t(10 + i), f[size_t(276 + i)] = uint8_t(100 + i);
+    f[292] = 201, f[293] = 202, f[294] = 203;  // masks 1, 2, 3
+    setLong(f, 296, 3);
+    const int32_t set1[6] = {0, 0, 2, 0, 0, 2}, set2[6] = {1, 1, 2, 1, 1, 2};
+    for (int k = 0; k < 6; ++k) setLong(f, 300 + 4 * k, set1[k]);
+    setLong(f, 324, 3);
+    for (int k = 0; k < 6; ++k) setLong(f, 328 + 4 * k, set2[k]);
+    std::memcpy(f.data() + 351, "Mia!", 4);
+    setLong(f, 356, 77);
+    setLong(f, 360, -5);
+    return f;
+}
+
+} // namespace
+
+TEST(ModelFile, AFileLaidOutByHandIsReadFieldByField)
+{
+    for (const char* magic : {EditorMagic, LibraryMagic}) {
+        auto parsed = parse(handMadeModel(magic), magic, true);
+        ASSERT_TRUE(parsed) << magic;
+        const Model& m = parsed.value();
+        EXPECT_EQ(1234, m.faceAngle);
+        EXPECT_EQ(0x5A6E96, m.skinColour);
+        EXPECT_EQ(0x14283C, m.hairColour);
+        EXPECT_EQ(2, m.width);
+        EXPECT_EQ(2, m.height);
+        ASSERT_EQ(16u, m.picture1.size());
+        EXPECT_EQ(10, m.picture1.front());
+        EXPECT_EQ(25, m.picture1.back());
+        EXPECT_EQ(100, m.picture2.front());
+        EXPECT_EQ((Mask{0, 0, 1, 1, {201}}), m.mask1);
+        EXPECT_EQ((Mask{1, 1, 1, 1, {202}}), m.mask2);
+        EXPECT_EQ(std::vector<uint8_t>{203}, m.mask3.bytes);
+        EXPECT_EQ((PolygonSet{{3}, {{0, 0}, {2, 0}, {0, 2}}}), m.set1);
+        EXPECT_EQ((PolygonSet{{3}, {{1, 1}, {2, 1}, {1, 2}}}), m.set2);
+        EXPECT_EQ(7, m.rangeFlag);
+        EXPECT_EQ(90, m.rangeLow);
+        EXPECT_EQ(400, m.rangeHigh);
+        EXPECT_EQ(11, m.extra1);
+        EXPECT_EQ(22, m.extra2);
+        EXPECT_EQ("Mia!", m.name);
+        EXPECT_EQ((std::vector<int32_t>{77, -5}), m.regionData);
+        // Our writer lays the same model out the same way, byte for byte.
+        EXPECT_EQ(handMadeModel(magic), serialize(m, magic)) << magic;
+    }
+    // One byte short of the stored length: the library's reader refuses it.
+    std::vector<uint8_t> cut = handMadeModel(LibraryMagic);
+    cut.pop_back();
+    EXPECT_FALSE(parse(cut, LibraryMagic, true));
+}
