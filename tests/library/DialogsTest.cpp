@@ -6,23 +6,8 @@ using pixol::testing::TempDrive;
 
 namespace {
 
-class Dialogs : public test::LibraryTest {
+class Dialogs : public test::LibraryWithUi<TempDrive> {
 protected:
-    TempDrive drive{'W'};
-    salon::ScriptedUi ui;
-    Pixolf lib;
-    void SetUp() override
-    {
-        LibraryTest::SetUp();
-        installTexts(4);
-        ASSERT_EQ(1, lib.SuSettingsP(4, "/srv/app"));
-        lib.useUi(&ui);
-    }
-    void TearDown() override
-    {
-        lib.useUi(nullptr);
-        LibraryTest::TearDown();
-    }
     void choose(std::vector<std::string> relative)
     {
         salon::FileDialogAnswer a;

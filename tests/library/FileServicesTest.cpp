@@ -9,25 +9,7 @@ using pixol::testing::TempDrive;
 
 namespace {
 
-// English texts, a scripted Ui and a scratch drive W.
-class FileServices : public test::LibraryTest {
-protected:
-    TempDrive drive{'W'};
-    salon::ScriptedUi ui;
-    Pixolf lib;
-    void SetUp() override
-    {
-        LibraryTest::SetUp();
-        installTexts(4);
-        ASSERT_EQ(1, lib.SuSettingsP(4, "/srv/app"));
-        lib.useUi(&ui);
-    }
-    void TearDown() override
-    {
-        lib.useUi(nullptr);
-        LibraryTest::TearDown();
-    }
-};
+using FileServices = test::LibraryWithUi<TempDrive>;
 
 } // namespace
 

@@ -4,6 +4,8 @@
 #include "platform/Numbers.h"
 #include "platform/StretchKernels.h"
 
+#include "PaintedSurface.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,14 +15,7 @@ using namespace pixol;
 using salon::packRgb;
 
 namespace {
-salon::Surface painted(int32_t w, int32_t h, const std::function<uint32_t(int32_t, int32_t)>& colour)
-{
-    salon::Surface s(w, h);
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x) s.image().setPixel(x, y, colour(x, y));
-    s.keepImage();
-    return s;
-}
+using pixol::test::painted;
 uint32_t at(const salon::Surface& s, int32_t x, int32_t y) { return s.image().pixel(x, y); }
 uint8_t red(const salon::Surface& s, int32_t x, int32_t y) { return salon::redOf(at(s, x, y)); }
 } // namespace

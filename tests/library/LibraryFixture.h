@@ -48,4 +48,25 @@ protected:
     }
 };
 
+// English texts, a scripted Ui answering the library's dialogs and questions, and a scratch drive W.
+template <class Drive>
+class LibraryWithUi : public LibraryTest {
+protected:
+    Drive drive{'W'};
+    salon::ScriptedUi ui;
+    Pixolf lib;
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        installTexts(4);
+        ASSERT_EQ(1, lib.SuSettingsP(4, "/srv/app"));
+        lib.useUi(&ui);
+    }
+    void TearDown() override
+    {
+        lib.useUi(nullptr);
+        LibraryTest::TearDown();
+    }
+};
+
 } // namespace pixol::test

@@ -2,6 +2,8 @@
 #include "library/frame/LibraryState.h"
 #include "platform/Numbers.h"
 
+#include "PaintedSurface.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,14 +12,7 @@ using namespace pixol;
 using salon::packRgb;
 
 namespace {
-salon::Surface painted(int32_t w, int32_t h, const std::function<uint32_t(int32_t, int32_t)>& colour)
-{
-    salon::Surface s(w, h);
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x) s.image().setPixel(x, y, colour(x, y));
-    s.keepImage();
-    return s;
-}
+using pixol::test::painted;
 int32_t addRegion(const salon::Region& r) { return int32_t(state().regions.add(r)); }
 } // namespace
 
