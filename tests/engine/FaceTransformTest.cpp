@@ -62,6 +62,9 @@ TEST(FaceTransform, TurnWithFactorOneReproducesThePicture)
 //    i = 1: k = 1, u = 0.2, u + 1 < 1.72, three columns:
 //           0.2/1.72 x 10 + 1/1.72 x 20 + 0.52/1.72 x 30 = 21.9 -> 22
 //    i = 20: the last column copies column k = 20 -> 200
+//  f = 1.6, i = 19 (W - 2): k = 17, u = 0.14, s = 1.54 would take three columns, but at the last
+//    but one column the third is left out: 0.14/1.54 x 170 + 1/1.54 x 180 = 132.3 -> 132
+//    (with the third term, + 0.4/1.54 x 190, it would be 182)
 TEST(FaceTransform, TurnAndTiltWeighTheCoveredSourceColumns)
 {
     struct Case {
@@ -69,7 +72,7 @@ TEST(FaceTransform, TurnAndTiltWeighTheCoveredSourceColumns)
         int32_t column;
         uint8_t blue;
     } cases[] = {{1.5f, 0, 0}, {1.5f, 1, 1}, {1.5f, 2, 10}, {1.5f, 3, 15},
-                 {0.2f, 0, 4}, {0.2f, 1, 22}, {0.2f, 20, 200}};
+                 {0.2f, 0, 4}, {0.2f, 1, 22}, {0.2f, 20, 200}, {1.6f, 19, 132}};
     for (const Case& c : cases) {
         PixelBuffer turn = columnRamp();
         ASSERT_TRUE(DeformTurnPixels(turn, c.f));
