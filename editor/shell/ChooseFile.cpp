@@ -3,6 +3,7 @@
 #include "editor/shell/texts/Texts.h"
 #include "platform/Paths.h"
 
+#include <cctype>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -23,7 +24,47 @@ bool exists(const std::string& name)
     return std::filesystem::exists(toNative(name), ec);
 }
 
+bool matchesPattern(const std::string& name, const std::string& pattern)
+{
+    // The table's patterns are "*.EXT" (or "*.*"); the drives' names are matched without case.
+    if (pattern == "*.*" || pattern == "*") return true;
+    if (pattern.size() < 2 || pattern[0] != '*') return false;
+    const std::string tail = pattern.substr(1);
+    if (name.size() < tail.size()) return false;
+    for (size_t i = 0; i < tail.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[name.size() - tail.size() + i])) !=
+            std::tolower(static_cast<unsigned char>(tail[i])))
+            return false;
+    return true;
+}
+
 } // namespace
+
+int32_t filterIndexForFolder(const std::string& filter, const std::string& directory)
+{
+    std::vector<std::string> patterns;  // the pattern of each "label|pattern|" pair
+    for (size_t at = 0, n = 0; at < filter.size(); ++n) {
+        const size_t bar = filter.find('|', at);
+        if (bar == std::string::npos) break;
+        if (n % 2 == 1) patterns.push_back(filter.substr(at, bar - at));
+        at = bar + 1;
+    }
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (auto it = std::filesystem::directory_iterator(toNative(directory), ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
+        if (it->is_regular_file(ec)) names.push_back(it->path().filename().string());
+    // The last filter is "all files", which always matches; it is only the answer for an empty list.
+    for (size_t i = 0; i + 1 < patterns.size(); ++i)
+        for (const std::string& name : names) {
+            std::string rest = patterns[i];
+            for (size_t semi; !rest.empty(); rest = semi == std::string::npos ? "" : rest.substr(semi + 1)) {
+                semi = rest.find(';');
+                if (matchesPattern(name, rest.substr(0, semi))) return int32_t(i + 1);
+            }
+        }
+    return 1;
+}
 
 std::optional<ChooseFileKind> chooseFileKind(int32_t kind)
 {
@@ -148,7 +189,9 @@ int32_t ChooseFile(Ui& ui, int32_t kind, const std::string& fileName, const std:
     req.kind = k->dialog;
     req.title = k->titleId ? ResText(k->titleId) : std::string{};
     req.filter = buildFileFilter(filterIds);
-    req.filterIndex = 1;
+    // An open dialog starts on the first filter that shows a file of the folder: a folder of JPEG
+    // photos must not look empty because BMP pictures come first in the list.
+    req.filterIndex = k->dialog == FileDialogKind::Save ? 1 : filterIndexForFolder(req.filter, split.directory);
     req.initialDir = split.directory;
     req.fileName = split.name;
     req.multiSelect = k->multiSelect;

@@ -49,6 +49,11 @@ ProposedName splitProposedName(std::string_view proposed);
 int32_t ChooseFile(Ui& ui, int32_t kind, const std::string& fileName, const std::string& filterIds,
                    std::vector<std::string>& chosen, const std::string& defaultExtension = {});
 
+// The 1-based filter of a "label|pattern|..." list an open dialog starts on in `directory`: the
+// first whose pattern names a file there, else 1 (the "all files" entry at the end is never chosen
+// by its files alone).
+int32_t filterIndexForFolder(const std::string& filter, const std::string& directory);
+
 // Attributes that earn a warning before a file is touched. Linux has no system or hidden flag: a
 // name starting with '.' counts as hidden, anything that is not a regular file or directory (a
 // device, a pipe, a socket) as a system file, no write permission bit as read-only.

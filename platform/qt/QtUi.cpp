@@ -187,6 +187,7 @@ std::optional<FileDialogAnswer> QtUi::chooseFile(const FileDialogRequest& reques
 {
     ProgramPathFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.resize(760, 460);  // wide enough that the size and date columns are readable
     dialog.setWindowTitle(q(request.title));
     const bool save = request.kind == FileDialogKind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

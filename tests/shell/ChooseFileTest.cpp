@@ -125,6 +125,27 @@ TEST_F(ChooseFileFixture, ANameWithoutExtensionGetsTheDefaultOneBeforeItIsChecke
     EXPECT_EQ(chosen.front(), file("jiny.bmp", false));
 }
 
+TEST_F(ChooseFileFixture, AnOpenDialogStartsOnTheFirstFilterThatShowsAFileOfTheFolder)
+{
+    const std::string filter = buildFileFilter("601,607");  // BMP, JPG, all files
+    EXPECT_EQ(filterIndexForFolder(filter, dir.string() + "/"), 1);  // empty folder
+    file("notes.txt", true);
+    EXPECT_EQ(filterIndexForFolder(filter, dir.string() + "/"), 1);  // only "all files" would show it
+    file("Face.Jpg", true);
+    EXPECT_EQ(filterIndexForFolder(filter, dir.string() + "/"), 2);
+    file("old.BMP", true);
+    EXPECT_EQ(filterIndexForFolder(filter, dir.string() + "/"), 1);
+    EXPECT_EQ(filterIndexForFolder(filter, (dir / "missing").string()), 1);
+
+    fs::remove(dir / "old.BMP");
+    ui.fileAnswers.push_back(std::nullopt);
+    ChooseFile(ui, 0, dir.string() + "/x.jpg", "601,607", chosen);
+    EXPECT_EQ(ui.fileRequests.back().filterIndex, 2);
+    ui.fileAnswers.push_back(std::nullopt);
+    ChooseFile(ui, 5, dir.string() + "/x.bmp", "601", chosen);  // a save keeps the first filter
+    EXPECT_EQ(ui.fileRequests.back().filterIndex, 1);
+}
+
 TEST_F(ChooseFileFixture, CancelReturnsZeroAndNoFile)
 {
     ui.fileAnswers.push_back(std::nullopt);
