@@ -156,11 +156,17 @@ int main(int argc, char** argv)
             "blend 50% (PaZmenaB 1 / addWeighted)",
             [&] { require(lib.PaZmenaB(1, pole, pole2, W, H, W, H, 0, 0, le, te, w, h, 0, 50)); },
             [&] { cv::addWeighted(a, 0.498, b, 0.5, 0, a); }));
-        // Colour transfer by the same colour: the second picture multiplied into the first.
+        // Colour transfer (factors 1.5, 1, 0.75) multiplied into the first picture, mixed at 80%:
+        // in OpenCV a multiply by the factors, a multiply of the pictures and a weighted sum.
+        cv::Mat t;
         rows.push_back(compare(
-            "multiply (PaZmenaB 7 / multiply)",
-            [&] { require(lib.PaZmenaB(7, pole, pole2, W, H, W, H, 0, 0, le, te, w, h, 0, 100, 20, 8, 0x808080, 0x808080)); },
-            [&] { cv::multiply(a, b, a, 1.0 / 255); }));
+            "colour transfer multiplied in, 80% (PaZmenaB 7 / multiply x2, addWeighted)",
+            [&] { require(lib.PaZmenaB(7, pole, pole2, W, H, W, H, 0, 0, le, te, w, h, 0, 80, 20, 8, 0xC08060, 0x808080)); },
+            [&] {
+                cv::multiply(b, cv::Scalar(1.5, 1.0, 0.75), t);
+                cv::multiply(a, t, t, 1.0 / 255);
+                cv::addWeighted(a, 0.2 * 0.996, t, 0.8, 0, a);
+            }));
         rows.push_back(compare(
             "multiply mode of two onto one (PaZmenaC 1 / multiply)",
             [&] { require(lib.PaZmenaC(1, pole, pole2, pole3, W, H, W, H, W, H, 0, 0, le, te, w, h, 0, 100)); },
