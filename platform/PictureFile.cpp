@@ -174,9 +174,11 @@ void flipRows(Bitmap& b)
 }
 
 // Decodes the DIB whose header is at `at`; pixels at `pixelsAt` (or right after the palette when
-// negative). For icon images `rows` is the height of the colour part (the header counts the mask
-// too) and `andMask` receives the 1-bit mask rows that follow.
-Result<Bitmap> decodeDib(std::span<const uint8_t> d, int64_t at, int64_t pixelsAt, bool icon)
+// negative). For icon images the header's height counts the AND mask too, so the picture is half
+// of it. `pixelsEnd`, when given, receives where the (uncompressed) pixel rows end: an icon's AND
+// mask starts there.
+Result<Bitmap> decodeDib(std::span<const uint8_t> d, int64_t at, int64_t pixelsAt, bool icon,
+                         int64_t* pixelsEnd = nullptr)
 {
     DibHeader h;
     auto afterHeader = readDibHeader(d, at, h);
@@ -232,6 +234,7 @@ Result<Bitmap> decodeDib(std::span<const uint8_t> d, int64_t at, int64_t pixelsA
     }
 
     if (int64_t(data.size()) < rowBytes * height) return fail("The pixel data is cut short.");
+    if (pixelsEnd) *pixelsEnd = pixelsAt + rowBytes * height;
     auto srcRow = [&](int64_t y) { return data.data() + (topDown ? y : height - 1 - y) * rowBytes; };
 
     Bitmap out;
@@ -336,7 +339,15 @@ Result<Bitmap> decodeBmp(std::span<const uint8_t> d)
     return decodeDib(d, 14, offBits, false);
 }
 
-Result<Bitmap> decodeIco(std::span<const uint8_t> d)
+namespace {
+
+// The directory entry of the image an icon or cursor file is shown by.
+struct IconEntry {
+    int64_t offset = 0, size = 0;
+    int32_t hotX = 0, hotY = 0;  // as stored; meaningful in cursor files only
+};
+
+Result<IconEntry> chooseIconImage(std::span<const uint8_t> d)
 {
     ByteReader r(d);
     if (d.size() < 6 || le16(d.data()) != 0 || (le16(d.data() + 2) != 1 && le16(d.data() + 2) != 2))
@@ -365,10 +376,51 @@ Result<Bitmap> decodeIco(std::span<const uint8_t> d)
     }
     if (best < 0) return fail("The icon file holds no image that can be read.");
     const uint8_t* e = d.data() + 6 + 16 * best;
-    int64_t size = le32(e + 8), offset = le32(e + 12);
-    auto image = decodeDib(d.first(size_t(offset + size)), offset, -1, true);
+    return IconEntry{le32(e + 12), le32(e + 8), le16(e + 4), le16(e + 6)};
+}
+
+} // namespace
+
+Result<Bitmap> decodeIco(std::span<const uint8_t> d)
+{
+    auto entry = chooseIconImage(d);
+    if (!entry) return Error{entry.error()};
+    const IconEntry& e = entry.value();
+    auto image = decodeDib(d.first(size_t(e.offset + e.size)), e.offset, -1, true);
     if (!image) return image;
     return image.value().toRgb24();
+}
+
+Result<CursorPicture> decodeCursor(std::span<const uint8_t> d)
+{
+    auto entry = chooseIconImage(d);
+    if (!entry) return Error{entry.error()};
+    const IconEntry& e = entry.value();
+    const std::span<const uint8_t> image = d.first(size_t(e.offset + e.size));
+    int64_t maskAt = 0;
+    auto colour = decodeDib(image, e.offset, -1, true, &maskAt);
+    if (!colour) return Error{colour.error()};
+
+    CursorPicture c;
+    c.image = colour.value().toRgb24();
+    const int32_t w = c.image.width, h = c.image.height;
+    // The mask rows follow the colour rows in the same order, bottom row first unless the header's
+    // height is negative; one bit per pixel, each row padded to 4 bytes.
+    DibHeader header;
+    (void)readDibHeader(image, e.offset, header);  // read once already by decodeDib
+    const int64_t maskRow = ((int64_t(w) + 31) / 32) * 4;
+    if (maskAt <= 0 || maskAt + maskRow * h > int64_t(image.size())) return fail("The cursor's mask is cut short.");
+    c.mask = Bitmap::indexed(w, h, 1, {0x000000, 0xFFFFFF});
+    for (int32_t y = 0; y < h; ++y) {
+        const int64_t fileRow = header.height < 0 ? y : h - 1 - y;
+        std::memcpy(c.mask.row(y), image.data() + maskAt + fileRow * maskRow, size_t(maskRow));
+    }
+    // An icon has no hot spot of its own; used as a pointer it points with its centre.
+    const bool cursorFile = le16(d.data() + 2) == 2;
+    c.hotX = cursorFile ? e.hotX : w / 2;
+    c.hotY = cursorFile ? e.hotY : h / 2;
+    if (c.hotX >= w || c.hotY >= h) return fail("The cursor's hot spot lies outside its picture.");
+    return c;
 }
 
 Result<Bitmap> decodeJpeg(std::span<const uint8_t> d)

@@ -25,6 +25,18 @@ Result<Bitmap> decodeGif(std::span<const uint8_t> data);
 // ICO or CUR: the largest bitmap image (PNG-compressed images are passed over), 24-bit; pixels with
 // an alpha channel are composited onto black, the AND mask is not applied.
 Result<Bitmap> decodeIco(std::span<const uint8_t> data);
+
+// What a mouse pointer needs of an icon or cursor file: the image decodeIco shows, the AND mask
+// that lets the screen through around it, and the hot spot - the pixel that points.
+struct CursorPicture {
+    Bitmap image;  // 24-bit
+    Bitmap mask;   // 1-bit, palette black, white: white (bit 1) where the screen shows through
+    int32_t hotX = 0, hotY = 0;
+};
+// The same image as decodeIco, with its mask and, from a CUR file's directory, its hot spot (an ICO
+// file points with its centre). A mask cut short or a hot spot off the picture is an error. Colour
+// under a set mask bit inverts the screen on the platform; views show it as transparent.
+Result<CursorPicture> decodeCursor(std::span<const uint8_t> data);
 Result<Bitmap> decodePicture(std::span<const uint8_t> data);  // by sniffPicture; WMF and EMF in Metafile.h
 
 // A 24-bit bottom-up BMP file (54-byte header), any input depth converted. Indexed pictures of 8

@@ -69,9 +69,18 @@ void PaintSession::setColour(uint32_t c)
 
 void PaintSession::choosePointer()
 {
-    int32_t pointer = 2;  // cross
-    if (m_tool <= Tool::Stamp) pointer = 19 + std::clamp(m_width / 2, 1, 16);  // the brush's outline
-    if (m_lib.PsObjCursor(m_canvas, pointer)) m_pointer = pointer;
+    // PsObjCursor numbers: the standard cross, or a library cursor (its resource + 10).
+    const int32_t r = std::clamp(m_width / 2, 1, 16);
+    int32_t pointer = 2;
+    if (m_tool < Tool::Stamp) pointer = 19 + r;  // the brush's outline
+    else if (m_tool == Tool::Stamp) pointer = 35 + r;  // the outline with the target's cross
+    else if (m_tool == Tool::Freehand) pointer = cursors::Pencil + 10;
+    else if (m_tool == Tool::Fill) pointer = cursors::Bucket + 10;
+    if (!m_lib.PsObjCursor(m_canvas, pointer)) return;
+    m_pointer = pointer;
+    int32_t resource = 0;
+    m_cursor.reset();
+    if (m_lib.objectPointer(m_canvas, resource) == 99) m_cursor = cursors::find(resource);
 }
 
 bool PaintSession::stroke(int32_t x, int32_t y)

@@ -5,8 +5,10 @@
 // clone stamp through PsRazitko (the source point chosen with the right button, kept at the same
 // offset for the whole drag), and the figure tools through PsMaluj.
 #include "library/Pixolf.h"
+#include "library/imaging/LibraryCursors.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace pixol::cli {
@@ -40,8 +42,10 @@ public:
     bool move(int32_t x, int32_t y, int buttons);
     bool release(int32_t x, int32_t y, int buttons);
 
-    // The pointer the library chose for the tool (PsObjCursor number), for the view.
+    // The pointer chosen for the tool through the library (PsObjCursor number), and for the
+    // library's own cursors (20-80) the cursor itself, for the view to show.
     int32_t pointer() const { return m_pointer; }
+    const std::optional<cursors::Cursor>& cursor() const { return m_cursor; }
 
 private:
     bool stroke(int32_t x, int32_t y);
@@ -62,6 +66,7 @@ private:
     bool m_hasSource = false;
     int32_t m_sourceX = 0, m_sourceY = 0, m_dX = 0, m_dY = 0;
     int32_t m_pointer = 0;
+    std::optional<cursors::Cursor> m_cursor;
 };
 
 } // namespace pixol::cli

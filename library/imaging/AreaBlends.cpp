@@ -2,6 +2,8 @@
 // the first at an offset. The area is taken in the second picture's coordinates.
 #include "library/frame/LibraryState.h"
 #include "library/imaging/AreaKernels.h"
+#include "library/imaging/AreaRows.h"
+#include "library/imaging/AreaVector.h"
 #include "library/imaging/AreaTransforms.h"
 #include "platform/Numbers.h"
 
@@ -81,19 +83,31 @@ void eachBlendPixel(const BlendInput& in, const Frame& f, F&& fn)
         }
 }
 
-// The usual blend modes on bytes as 0..255 floats; the result stays in 0..255.
-float blendMode(int mode, float a, float b)
+using simd::blendMode;
+
+// The row kernels for these pictures: byte after byte when the second or third picture is the
+// first one, so that every byte reads what the pixels before it left, as the pixel loop does.
+const rows::Kernels& kernelsFor(const BlendInput& in)
 {
-    switch (mode) {
-    case 1: return a * b / 255.0f;                                    // multiply
-    case 2: return 255.0f - (255.0f - a) * (255.0f - b) / 255.0f;     // screen
-    case 3: return a < 128.0f ? 2.0f * a * b / 255.0f                  // overlay, a the base
-                              : 255.0f - 2.0f * (255.0f - a) * (255.0f - b) / 255.0f;
-    case 4: return std::min(a, b);                                    // darken
-    case 5: return std::max(a, b);                                    // lighten
-    case 6: return std::fabs(a - b);                                  // difference
-    default: return (a + b) / 2.0f;                                   // average
-    }
+    const bool aliased = &in.pole2 == &in.pole1 || in.pole3 == &in.pole1;
+    return aliased ? rows::scalarKernels() : rows::kernels();
+}
+
+// The same pixels as runs of contiguous bytes: fn(row1, row2, row3, pixels), each row at the run's
+// first pixel (row3 repeats row2 where there is no third picture).
+template <class F>
+void eachBlendRun(const BlendInput& in, const Frame& f, F&& fn)
+{
+    uint8_t* b1 = in.pole1.values.data();
+    const uint8_t* b2 = in.pole2.values.data();
+    const uint8_t* b3 = in.pole3 ? in.pole3->values.data() : nullptr;
+    for (const Rect& r : f.area.rects)
+        for (int32_t y = r.top; y < r.bottom; ++y) {
+            uint8_t* row1 = b1 + size_t(y + in.ofY) * size_t(f.stride1) + size_t(3 * (in.ofX + r.left));
+            const uint8_t* row2 = b2 + size_t(y) * size_t(f.stride2) + size_t(3 * r.left);
+            const uint8_t* row3 = b3 ? b3 + size_t(y) * size_t(f.stride3) + size_t(3 * r.left) : row2;
+            fn(row1, row2, row3, size_t(r.right - r.left));
+        }
 }
 
 // P1 kept with (1 - k) 0.996 and m added with k: the 0.996 keeps the sum under 255.5.
@@ -116,11 +130,11 @@ int32_t blendB(int32_t typ, const BlendInput& in, Box box, int32_t hrgn, int32_t
     if (f.result <= 0) return f.result;
     const float k = float(d1) / 100.0f;
     switch (typ) {
-    case 1: case 3:
-        eachBlendPixel(in, f, [&](uint8_t* p1, const uint8_t* p2, const uint8_t*, uint8_t, uint8_t) {
-            for (int ch = 0; ch < 3; ++ch) p1[ch] = mix(p1[ch], float(p2[ch]), k);
-        });
+    case 1: case 3: {
+        const auto blend = kernelsFor(in).blend;
+        eachBlendRun(in, f, [&](uint8_t* p1, const uint8_t* p2, const uint8_t*, size_t n) { blend(p1, p2, 3 * n, k); });
         break;
+    }
     case 2: case 4: {
         const float threshold = std::max(0.0f, k - float(100 - d2) / 200.0f);
         const float w = k * float(d2) / 100.0f;
@@ -142,13 +156,9 @@ int32_t blendB(int32_t typ, const BlendInput& in, Box box, int32_t hrgn, int32_t
         const bool lifted = typ == 6 || typ == 8;
         const float lift = lifted ? 1.0f + float(d2) / 250.0f : 1.0f;
         const float keep = float(100 - d1) * 0.00996f;
-        eachBlendPixel(in, f, [&](uint8_t* p1, const uint8_t* p2, const uint8_t*, uint8_t, uint8_t) {
-            for (int ch = 0; ch < 3; ++ch) {
-                float m = std::min(255.0f, float(p2[ch]) * fac[size_t(ch)] * lift);
-                if (typ >= 7) m = float(p1[ch]) * m / 255.0f;
-                p1[ch] = lifted ? toByte(float(p1[ch]) * keep + m * k) : mix(p1[ch], m, k);
-            }
-        });
+        const rows::Transfer t{fac, lift, keep, k, typ >= 7, lifted};
+        const auto transfer = kernelsFor(in).transfer;
+        eachBlendRun(in, f, [&](uint8_t* p1, const uint8_t* p2, const uint8_t*, size_t n) { transfer(p1, p2, 3 * n, t); });
         break;
     }
     default: {
@@ -174,9 +184,8 @@ int32_t blendC(int32_t typ, const BlendInput& in, Box box, int32_t hrgn, int32_t
     const Frame f = frameOf(in, box, hrgn);
     if (f.result <= 0) return f.result;
     const float k = float(d1) / 100.0f;
-    eachBlendPixel(in, f, [&](uint8_t* p1, const uint8_t* p2, const uint8_t* p3, uint8_t, uint8_t) {
-        for (int ch = 0; ch < 3; ++ch) p1[ch] = mix(p1[ch], blendMode(typ, float(p2[ch]), float(p3[ch])), k);
-    });
+    const auto modes = kernelsFor(in).modes;
+    eachBlendRun(in, f, [&](uint8_t* p1, const uint8_t* p2, const uint8_t* p3, size_t n) { modes(p1, p2, p3, 3 * n, typ, k); });
     return 1;
 }
 

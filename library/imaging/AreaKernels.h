@@ -18,4 +18,14 @@ void forEachPixel(Byte* base, int32_t stride, const std::vector<salon::Rect>& re
         }
 }
 
+// The same rows as runs: f(first byte of the rectangle's part of the row, its pixel count), for
+// kernels that work on a row's contiguous bytes.
+template <class Byte, class F>
+void forEachRun(Byte* base, int32_t stride, const std::vector<salon::Rect>& rects, F&& f)
+{
+    for (const salon::Rect& r : rects)
+        for (int32_t y = r.top; y < r.bottom; ++y)
+            f(base + size_t(y) * size_t(stride) + 3 * size_t(r.left), size_t(r.right - r.left));
+}
+
 } // namespace pixol::area

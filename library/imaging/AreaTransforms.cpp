@@ -3,6 +3,7 @@
 
 #include "library/frame/LibraryState.h"
 #include "library/imaging/AreaKernels.h"
+#include "library/imaging/AreaRows.h"
 #include "platform/Numbers.h"
 #include "platform/Region.h"
 
@@ -242,16 +243,15 @@ int32_t filterA(int32_t typ, ByteArray& pole, int32_t prX, int32_t prY, Box box,
 
     switch (typ) {
     case 1:
-        forEachPixel(base, stride, rects, [](uint8_t* p, int32_t, int32_t) {
-            const uint8_t v = uint8_t(p[0] / 3 + p[1] / 3 + p[2] / 3);
-            p[0] = p[1] = p[2] = v;
-        });
+        // v = B \ 3 + G \ 3 + R \ 3 into all three bytes.
+        forEachRun(base, stride, rects, [grey = rows::kernels().grey](uint8_t* p, size_t n) { grey(p, n); });
         break;
     case 2: {
+        // nint(c k + o), raised to the floor d4, limited to 255.
         const float k = float(d2) / 100.0f + 1.0f;
         const float o = float(d1) - float(d3 * d2) / 100.0f;
-        const Lut t = makeLut([&](int v) { return floored(float(v) * k + o, d4); });
-        applyLuts(pole, stride, rects, t, t, t);
+        const auto contrast = rows::kernels().contrast;
+        forEachRun(base, stride, rects, [&](uint8_t* p, size_t n) { contrast(p, 3 * n, k, o, uint8_t(d4)); });
         break;
     }
     case 3: {
@@ -298,8 +298,10 @@ int32_t filterA(int32_t typ, ByteArray& pole, int32_t prX, int32_t prY, Box box,
         break;
     }
     case 7: {
-        const Lut t = makeLut([&](int v) { return toByte(float(d1) + float(v * (255 - d1)) / 255.0f); });
-        applyLuts(pole, stride, rects, t, t, t);
+        // a + c (255 - a) / 255; the product of two whole numbers is exact in float either way.
+        const float a = float(d1), rest = float(255 - d1);
+        const auto lighten = rows::kernels().lighten;
+        forEachRun(base, stride, rects, [&](uint8_t* p, size_t n) { lighten(p, 3 * n, a, rest); });
         break;
     }
     case 8:
@@ -448,11 +450,10 @@ int32_t filterG(int32_t typ, ByteArray& pole, int32_t prX, int32_t prY, LongArra
         break;
     }
     case 3: {
+        // Black where all three bytes are below Data1, white elsewhere.
         const uint8_t limit = uint8_t(data1);
-        forEachPixel(pole.values.data(), stride, rects, [&](uint8_t* p, int32_t, int32_t) {
-            const uint8_t v = p[0] < limit && p[1] < limit && p[2] < limit ? 0 : 255;
-            p[0] = p[1] = p[2] = v;
-        });
+        const auto threshold = rows::kernels().threshold;
+        forEachRun(pole.values.data(), stride, rects, [&](uint8_t* p, size_t n) { threshold(p, n, limit); });
         break;
     }
     case 4: {

@@ -1,28 +1,28 @@
 #pragma once
-// The library's own mouse cursors, resources 10-59: 32 x 32 pictures with an AND mask and a hot
-// spot, as a cursor file carries them. They are drawn from their description rather than stored,
-// so every size stays exact:
-//   10-25  brush outlines: circles of radius 1..16 (the brush sizes of the strokes)
-//   26-41  the same circles with a centre cross
-//   42-49  crosshairs whose centre gap is 0..7 pixels
-//   50-59  square outlines of side 3, 5 .. 21 (rectangular tools)
-// Outlines are black with a white halo, so they show on any picture; the hot spot is the centre
-// (16, 16).
-#include "platform/Bitmap.h"
+// The library's own mouse cursors, resources 10-59: 32 x 32 monochrome cursor files carried inside
+// the library (data/library/cursors, drawn by tools/cursors/make_cursors.py), each with its AND mask
+// and hot spot. Black and white on a transparent ground, so they show on any picture:
+//   10-25  brush outlines: circles of radius 1..16 (the brush sizes of the strokes), hot spot at
+//          the centre (16, 16)
+//   26-41  the same circles with a small centre cross (the clone stamp's target)
+//   42-49  cross-hairs whose centre gap is 0..7 pixels, hot spot at the centre
+//   50-59  tools, the hot spot where the tool touches the picture: 50 pencil, 51 brush, 52 paint
+//          bucket, 53 stamp, 54 colour dropper, 55 move, 56 rotate, 57 magnifier, 58 magic wand,
+//          59 eraser
+#include "platform/PictureFile.h"
 
 #include <cstdint>
 #include <optional>
 
 namespace pixol::cursors {
 
-struct Cursor {
-    salon::Bitmap colour;  // 24-bit, 32 x 32
-    salon::Bitmap mask;    // 24-bit: white where the picture under the cursor shows through
-    int32_t hotX = 16, hotY = 16;
-};
+using Cursor = salon::CursorPicture;
 
 constexpr int32_t First = 10, Last = 59;
+// Tool cursors by what they show.
+enum Tool : int32_t { Pencil = 50, Brush, Bucket, Stamp, Dropper, Move, Rotate, Magnifier, Wand, Eraser };
 
+// The cursor of a resource number; none outside 10-59 or when its file cannot be read.
 std::optional<Cursor> find(int32_t resource);
 
 } // namespace pixol::cursors

@@ -1,6 +1,7 @@
 #include "library/imaging/PaintTool.h"
 
 #include "library/frame/LibraryState.h"
+#include "library/imaging/LibraryCursors.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
@@ -133,7 +134,8 @@ int32_t maluj(salon::Surface& obj, const Event& e, salon::LongArray& axy, int32_
 {
     if (e.typ < 1 || e.typ > 6 || e.mouseStat < 1 || e.mouseStat > 3 || obj.image().isNull()) return 0;
     if (!(std::isfinite(e.mx) && std::isfinite(e.my))) return 0;
-    msTyp = e.typ == 1 ? 19 + std::clamp(obj.drawWidth / 2, 1, 16) : 2;
+    // PsObjCursor numbers: a library cursor is its resource + 10.
+    msTyp = e.typ == 1 ? 19 + std::clamp(obj.drawWidth / 2, 1, 16) : e.typ == 6 ? cursors::Bucket + 10 : 2;
     const Point cur{salon::fix(e.mx), salon::fix(e.my)};
     const bool pressed = (e.button & 3) != 0;
     // The pen colour of the event's button, restored when the event is done.

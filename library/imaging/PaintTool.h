@@ -19,7 +19,7 @@
 // Points: AXY(2i - 1), AXY(2i) = x, y of point i (from 1), Pocet of them; AXY grows as needed. For
 // 2-4, point 1 is the start and point 2 the current end. SiStop (> 0) ends a freehand trace after
 // that many points. MsTyp receives the pointer to show (PsObjCursor number): the brush outline of
-// the pen width for freehand, the cross (2) otherwise.
+// the pen width for freehand, the paint bucket (62) for fill, the cross (2) otherwise.
 // Result: 1 event taken, 2 figure finished, 0 refused (kind or event out of range, no picture).
 #include "platform/BoundedArray.h"
 #include "platform/Region.h"

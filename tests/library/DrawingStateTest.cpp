@@ -105,17 +105,50 @@ TEST(PsObjCursor, StandardAndLibraryPointers)
     state().objectDrawing.erase(&s);
 }
 
+// A pixel the cursor draws (its mask does not let the screen through).
+static bool drawn(const cursors::Cursor& c, int32_t x, int32_t y)
+{
+    return x >= 0 && y >= 0 && x < c.mask.width && y < c.mask.height && c.mask.pixel(x, y) == 0;
+}
+
+TEST(LibraryCursors, EveryCursorLoadsWithItsHotSpotInside)
+{
+    for (int32_t r = cursors::First; r <= cursors::Last; ++r) {
+        const auto c = cursors::find(r);
+        ASSERT_TRUE(c) << r;
+        EXPECT_EQ(32, c->image.width) << r;
+        EXPECT_EQ(32, c->mask.height) << r;
+        EXPECT_TRUE(c->hotX >= 0 && c->hotX < 32 && c->hotY >= 0 && c->hotY < 32) << r;
+        if (r < cursors::Pencil) {
+            EXPECT_EQ(16, c->hotX) << r;  // outlines and cross-hairs point with their centre
+            EXPECT_EQ(16, c->hotY) << r;
+            continue;
+        }
+        // A tool points with what it draws: some drawn pixel lies within two of the hot spot.
+        bool near = false;
+        for (int32_t dy = -2; dy <= 2; ++dy)
+            for (int32_t dx = -2; dx <= 2; ++dx) near = near || drawn(*c, c->hotX + dx, c->hotY + dy);
+        EXPECT_TRUE(near) << r;
+    }
+    EXPECT_FALSE(cursors::find(9));
+    EXPECT_FALSE(cursors::find(60));
+}
+
 TEST(LibraryCursors, BrushOutlinesHaveTheirRadiusAndAHalo)
 {
     const auto c = cursors::find(13);  // circle of radius 4
     ASSERT_TRUE(c);
-    EXPECT_EQ(16, c->hotX);
-    EXPECT_EQ(0u, c->colour.pixel(20, 16));      // on the circle
-    EXPECT_EQ(0u, c->mask.pixel(20, 16));
-    EXPECT_EQ(0xFFFFFFu, c->colour.pixel(21, 16));  // the halo
-    EXPECT_EQ(0xFFFFFFu, c->mask.pixel(16, 16));    // the centre shows the picture
-    EXPECT_FALSE(cursors::find(9));
-    EXPECT_FALSE(cursors::find(60));
+    EXPECT_EQ(0u, c->image.pixel(20, 16));  // black on the circle
+    EXPECT_TRUE(drawn(*c, 20, 16));
+    EXPECT_EQ(0xFFFFFFu, c->image.pixel(21, 16));  // the white halo
+    EXPECT_TRUE(drawn(*c, 21, 16));
+    EXPECT_FALSE(drawn(*c, 16, 16));  // the centre and the far ground show the picture
+    EXPECT_FALSE(drawn(*c, 2, 2));
+    // The stamp's target: the same circle with a centre cross.
+    const auto t = cursors::find(29);
+    ASSERT_TRUE(t);
+    EXPECT_TRUE(drawn(*t, 20, 16));
+    EXPECT_EQ(0u, t->image.pixel(16, 16));
 }
 
 TEST(PsKapatko, AveragesTheSquareInsideThePicture)

@@ -5,17 +5,13 @@
 //   --screenshot  saves the window once shown and quits (for Xvfb runs)
 #include "library/cli/Command.h"
 #include "library/cli/PaintSession.h"
-#include "library/imaging/LibraryCursors.h"
-#include "platform/qt/QtImage.h"
+#include "library/cli/qt/CanvasView.h"
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QBitmap>
 #include <QColorDialog>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -26,60 +22,6 @@
 namespace pixol::cli {
 
 namespace {
-
-// The canvas at 1:1, with the library's pointer for the current tool.
-class CanvasView : public QWidget {
-public:
-    explicit CanvasView(PaintSession& session) : m_session(session)
-    {
-        setMouseTracking(true);
-        refresh();
-    }
-
-    void refresh()
-    {
-        m_image = salon::toQImage(m_session.canvas().image());
-        setFixedSize(m_image.size());
-        int32_t cursor = 0;
-        Pixolf lib;
-        const int32_t pointer = lib.objectPointer(m_session.canvas(), cursor);
-        if (pointer == 99) {
-            if (auto c = cursors::find(cursor)) {
-                QPixmap pix = QPixmap::fromImage(salon::toQImage(c->colour));
-                // White in the mask is where the picture shows through.
-                pix.setMask(QBitmap::fromImage(salon::toQImage(c->mask).createMaskFromColor(qRgb(255, 255, 255))));
-                setCursor(QCursor(pix, c->hotX, c->hotY));
-            }
-        } else {
-            setCursor(Qt::CrossCursor);
-        }
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.drawImage(0, 0, m_image);
-    }
-    static int buttonsOf(Qt::MouseButtons b) { return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0); }
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        if (m_session.press(e->pos().x(), e->pos().y(), buttonsOf(e->button()))) refresh();
-    }
-    void mouseMoveEvent(QMouseEvent* e) override
-    {
-        if (m_session.move(e->pos().x(), e->pos().y(), buttonsOf(e->buttons()))) refresh();
-    }
-    void mouseReleaseEvent(QMouseEvent* e) override
-    {
-        if (m_session.release(e->pos().x(), e->pos().y(), buttonsOf(e->button()))) refresh();
-    }
-
-private:
-    PaintSession& m_session;
-    QImage m_image;
-};
 
 class PaintWindow : public QMainWindow {
 public:
