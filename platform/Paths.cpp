@@ -1,12 +1,10 @@
 #include "platform/Paths.h"
 
+#include "platform/Installation.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <system_error>
-
-#ifndef SALON_DEMO_DRIVE
-#define SALON_DEMO_DRIVE "drive"
-#endif
 
 namespace fs = std::filesystem;
 
@@ -105,7 +103,7 @@ DriveTable DriveTable::fromEnvironment()
     const char* env = std::getenv("SALON_DRIVES");
     if (env && *env) return parse(env);
     DriveTable table;
-    table.set('D', fs::path(SALON_DEMO_DRIVE));
+    table.set('D', demoDrive(programDirectory()));
     return table;
 }
 

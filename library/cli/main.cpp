@@ -1,6 +1,8 @@
 // pixol: the graphics library from the command line, for developers and a salon's technician.
 #include "Command.h"
 
+#include "platform/Version.h"
+
 #include <cstdio>
 #include <iostream>
 #include <stdexcept>
@@ -21,7 +23,8 @@ void printHelp()
                  "programs' Windows-style paths (D:\\orvella\\post01.nlg), resolved through SALON_DRIVES.\n\n"
                  "Commands:\n";
     for (const Command& c : registry()) std::cout << c.usage << "\n";
-    std::cout << "\n  pixol --help       this text\n";
+    std::cout << "\n  pixol --help       this text\n"
+                 "  pixol --version    the version number\n";
 }
 } // namespace
 
@@ -57,6 +60,10 @@ int fail(const std::string& message)
 int main(int argc, char** argv)
 {
     using namespace pixol::cli;
+    if (salon::asksForVersion(argc, argv)) {
+        std::cout << salon::versionLine("pixol");
+        return 0;
+    }
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         printHelp();

@@ -1,8 +1,10 @@
 #include "SystemInfo.h"
 
+#include "platform/Installation.h"
 #include "platform/Paths.h"
 
 #include <dlfcn.h>
+#include <link.h>
 #include <fcntl.h>
 #include <sys/sysinfo.h>
 #include <sys/utsname.h>
@@ -135,17 +137,25 @@ std::string publishedDirectory(const std::string& nativeDirectory)
 std::string systemDirectory()
 {
     if (const char* env = std::getenv("PIXOL_SYSDIR"); env && *env) return env;
+    // Beside the shared library in the build tree; under share/pixol when installed, asked from the
+    // library's folder or, linked statically into a program, from the program's. The loader names
+    // a shared library by the path it opened; the program itself has no name in its list (dladdr
+    // would give argv[0], a bare name when found through PATH), so it is asked for its own file.
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&systemDirectory), &info) && info.dli_fname) {
-        fs::path dir = fs::path(info.dli_fname).parent_path();
-        std::error_code ec;
-        if (fs::exists(dir / "Pixol001.STX", ec)) return dir.string();
-    }
-#ifdef PIXOL_BUILD_SYSDIR
-    return PIXOL_BUILD_SYSDIR;
-#else
+    link_map* module = nullptr;
+    if (!dladdr1(reinterpret_cast<void*>(&systemDirectory), &info, reinterpret_cast<void**>(&module),
+                 RTLD_DL_LINKMAP))
+        return fs::current_path().string();
+    std::error_code ec;
+    const fs::path dir = module && module->l_name && *module->l_name
+                             ? fs::absolute(fs::path(module->l_name), ec).parent_path()
+                             : salon::programDirectory().parent_path();
+    auto holdsTexts = [&](const fs::path& d) { return fs::exists(d / "Pixol001.STX", ec); };
+    if (holdsTexts(dir)) return dir.string();
+    if (auto installed = salon::installedDataDirectory(dir, "pixol"); installed && holdsTexts(*installed))
+        return installed->string();
+    if (auto tree = salon::buildTreeOf(dir)) return (*tree / "library").string();
     return fs::current_path().string();
-#endif
 }
 
 std::string windowsDirectory()

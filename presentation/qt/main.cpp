@@ -9,6 +9,7 @@
 // second screen; --screenshot saves the screen as a PNG about two seconds later and ends. Both are
 // for looking at the program without a person.
 #include "platform/Paths.h"
+#include "platform/Version.h"
 #include "platform/qt/QtUi.h"
 #include "presentation/EditorLaunch.h"
 #include "presentation/Presentation.h"
@@ -59,6 +60,24 @@ public:
     void closeWindow() override { QTimer::singleShot(0, window, [w = window] { w->endByProgram(); }); }
 };
 
+const char* const Help =
+    "prevu1 - the presentation of the virtual hair salon\n"
+    "\n"
+    "  prevu1                 the presentation on the first fixed or CD-ROM drive whose root holds\n"
+    "                         Dslob00.aob (the drive table: SALON_DRIVES=\"D=/srv/salon;E=/media/cdrom\")\n"
+    "  prevu1 --show STATE [--screenshot FILE.png]\n"
+    "                         put the presentation in a state: balloon (a hover balloon over the menu),\n"
+    "                         shaped or shaped2 (the first or second shaped photo of the slideshow),\n"
+    "                         info (the information window), video (the first menu video) or editor\n"
+    "                         (the editor's button of the second screen)\n"
+    "      --screenshot FILE.png\n"
+    "                         save the screen as a PNG about two seconds after the start and end\n"
+    "  prevu1 --help          this text\n"
+    "  prevu1 --version       the version number\n"
+    "\n"
+    "The buttons that start the salon run frizet01 from this program's folder. Without a data drive\n"
+    "the program asks to retry or cancel; cancel ends with exit status 2.\n";
+
 void show(Presentation& p, const std::string& what)
 {
     if (what == "balloon") {
@@ -87,6 +106,14 @@ void show(Presentation& p, const std::string& what)
 int main(int argc, char** argv)
 {
     using namespace prevu;
+    if (salon::asksForVersion(argc, argv)) {
+        std::cout << salon::versionLine("prevu1");
+        return 0;
+    }
+    if (argc >= 2 && std::string(argv[1]) == "--help") {
+        std::cout << Help;
+        return 0;
+    }
     QApplication app(argc, argv);
     std::string showWhat, screenshot;
     for (int i = 1; i + 1 < argc; ++i) {

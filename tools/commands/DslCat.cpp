@@ -11,7 +11,10 @@ const char* const Usage =
     "\n"
     "Writes DRIVE/dslob00.aob, DRIVE/orvella/obsdslNN.irw with a 90 x 120 preview of every model,\n"
     "and the models as DRIVE/DIR/PREFIX001.DSL, PREFIX002.DSL... in the order given.\n"
-    "Category 0 lets the customer recolour the hair; category 1 does not.\n";
+    "Category 0 lets the customer recolour the hair; category 1 does not.\n"
+    "\n"
+    "  --help      this text\n"
+    "  --version   the version number\n";
 
 } // namespace
 

@@ -32,6 +32,7 @@ const char* const Usage =
     "  --feather PX          soft edge of the masks in pixels (default 8)\n"
     "  --name TEXT           the model's name, kept in the file\n"
     "  --library             write the library's magic JDSL instead of the editor's JSDL\n"
+    "  --help                this text; --version: the version number\n"
     "Outlines are JSON: a list of polygons, each a list of [x, y] pixel pairs.\n";
 
 Result<std::string> readText(const std::filesystem::path& path)

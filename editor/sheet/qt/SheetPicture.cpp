@@ -25,12 +25,13 @@ namespace salon {
 namespace {
 
 const char* const Usage =
-    "usage: --contact-sheet CATEGORY|all --photo FILE --out FILE.png [--face X,Y,W,H] [--drive D]\n"
-    "                       [--columns N] [--scale F] [--swatch K] [--bare]\n"
+    "usage: dslsheet --contact-sheet CATEGORY|all --photo FILE --out FILE.png [--face X,Y,W,H]\n"
+    "                [--drive D] [--columns N] [--scale F] [--swatch K] [--bare]\n"
+    "       (frizet01 --contact-sheet takes the same options)\n"
     "Sets the photo's face into every model of the category (face colour at 100 %) and writes a\n"
     "labelled grid. The face box (hairline to chin, photo pixels) defaults to FILE's .box file.\n"
     "--swatch K recolours the hair with swatch K (0..48) as a click on it would; --bare shows the\n"
-    "models without a face.\n";
+    "models without a face. --help prints this text, dslsheet --version the version number.\n";
 
 struct Section {
     std::string heading;
@@ -139,6 +140,7 @@ int runContactSheet(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        if (a == "--help") { std::fputs(Usage, stdout); return 0; }
         if (a == "--contact-sheet") { const char* v = value(); if (!v) break; category = v; }
         else if (a == "--photo") { const char* v = value(); if (v) photo = v; }
         else if (a == "--out") { const char* v = value(); if (v) out = v; }

@@ -230,6 +230,7 @@ std::string batchHelp()
                         one face set into every model of a category (a number, or all),
                         face colour fitted at 100 %, as one labelled PNG
   frizet01 --help       this text
+  frizet01 --version    the version number
 
 FILE arguments are native paths or Windows-style paths through the drive table
 (SALON_DRIVES="D=/srv/salon;E=/media/cdrom"). On failure the program's message is printed on

@@ -555,33 +555,57 @@ bool faceSpec(int32_t id, FaceSpec& out, bool& disabled)
 
 } // namespace
 
-QImage buttonFace(int32_t id, int width, int height)
+void paintFaceTile(QPainter& p, const QRectF& rect, const QColor& colour,
+                   const std::function<void(QPainter&)>& glyph, bool disabled)
+{
+    const qreal width = rect.width(), height = rect.height();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, rect.top(), 0, rect.top() + height);
+    g.setColorAt(0, colour.lighter(135));
+    g.setColorAt(1, colour.darker(115));
+    const qreal radius = qMin(width, height) * 0.18;
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(rect.left() + 0.5, rect.top() + 0.5, width - 1, height - 1), radius, radius);
+    // Glyph on the 100 x 100 canvas, inset so that it never touches the tile's edge.
+    const qreal inset = 0.12;
+    p.translate(rect.left() + width * inset, rect.top() + height * inset);
+    p.scale(width * (1 - 2 * inset) / 100.0, height * (1 - 2 * inset) / 100.0);
+    if (disabled)
+        p.setOpacity(0.55);
+    glyph(p);
+    p.restore();
+}
+
+bool paintButtonFace(QPainter& p, int32_t id, const QRectF& rect)
 {
     FaceSpec spec;
     bool disabled = false;
-    if (width <= 0 || height <= 0 || !faceSpec(id, spec, disabled))
+    if (rect.width() <= 0 || rect.height() <= 0 || !faceSpec(id, spec, disabled))
+        return false;
+    paintFaceTile(p, rect, buttonFaceColour(id), spec.draw, disabled);
+    return true;
+}
+
+QColor buttonFaceColour(int32_t id)
+{
+    FaceSpec spec;
+    bool disabled = false;
+    if (!faceSpec(id, spec, disabled))
+        return {};
+    return disabled ? QColor(168, 168, 172) : tileColour(spec.family);
+}
+
+QImage buttonFace(int32_t id, int width, int height)
+{
+    if (width <= 0 || height <= 0)
         return {};
     QImage img(width, height, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    QColor c = disabled ? QColor(168, 168, 172) : tileColour(spec.family);
-    QLinearGradient g(0, 0, 0, height);
-    g.setColorAt(0, c.lighter(135));
-    g.setColorAt(1, c.darker(115));
-    const qreal radius = qMin(width, height) * 0.18;
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(0.5, 0.5, width - 1, height - 1), radius, radius);
-    // Glyph on the 100 x 100 canvas, inset so that it never touches the tile's edge.
-    p.save();
-    const qreal inset = 0.12;
-    p.translate(width * inset, height * inset);
-    p.scale(width * (1 - 2 * inset) / 100.0, height * (1 - 2 * inset) / 100.0);
-    if (disabled)
-        p.setOpacity(0.55);
-    spec.draw(p);
-    p.restore();
+    if (!paintButtonFace(p, id, QRectF(0, 0, width, height)))
+        return {};
     return img;
 }
 

@@ -26,6 +26,7 @@
 #include "editor/shell/qt/Dialogs.h"
 #include "editor/shell/qt/EditorHost.h"
 #include "editor/shell/qt/MainWindow.h"
+#include "platform/Installation.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtTranslations.h"
@@ -189,7 +190,7 @@ int runEditor(int argc, char** argv)
     swatches.install();
     SaveAndPrintCommands files(editor, engine, ui);
     files.install();
-    HelpCommands help(editor, std::filesystem::path(programDir) / HelpFileName);
+    HelpCommands help(editor, suiteFile(programDir, HelpFileName));
     help.install();
 #ifdef SALON_HAVE_SHEET
     std::string lastSheet;
