@@ -126,3 +126,15 @@ TEST_F(SheetDrive, TheSheetGoesThroughTheDriveTableIntoAFolderThatExistsAndNotOv
     ASSERT_TRUE(bytes);
     EXPECT_EQ(PictureKind::Png, sniffPicture(*bytes));
 }
+
+// A cut-out whose points span every Long (the editor loads it: it covers the whole picture) has
+// no face-sized place to put the photo; that cell says so and the rest of the sheet is made.
+TEST_F(SheetDrive, ACutOutSpanningEveryLongFailsItsCellOnly)
+{
+    dsl::Model m = makeModel(64, 70, {10, 10, 50, 60});
+    m.set1 = {{4}, {{INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MIN}, {INT32_MAX, INT32_MAX}, {INT32_MIN, INT32_MAX}}};
+    writeBytes(dir / "DS1" / "HA002.DSL", dsl::serialize(m, dsl::EditorMagic));
+    EXPECT_EQ(1, sheet({"--contact-sheet", "0", "--out", file("s.png")}));
+    EXPECT_NE(std::string::npos, errors.find("HA002.DSL: the model's cut-out puts the face beyond any picture")) << errors;
+    EXPECT_TRUE(std::filesystem::exists(file("s.png")));
+}
