@@ -264,7 +264,8 @@ std::string batchHelp()
       --deform H,V      head turn H and tilt V, each -5..5
       --angle DEG       rotation in degrees, clockwise
       --scale SX,SY     scale of the photo into model pixels (default 1,1)
-      --offset X,Y      model position of the scaled photo's top-left corner (default 0,0)
+      --offset X,Y      model position of the scaled photo's top-left corner (default 0,0),
+                        each within -1048576..1048576
       --fit 100|60      match the face colour to the model at 100 % or 60 %
       --swatch K        recolour the hair with swatch K (0..48) of the colour table
   frizet01 --demo --out RESULT.bmp [--model FILE] [--photo FILE] [options]
@@ -276,8 +277,10 @@ std::string batchHelp()
   frizet01 --help       this text
 
 FILE arguments are native paths or Windows-style paths through the drive table
-(SALON_DRIVES="D=/srv/salon;E=/media/cdrom"). On failure the program's message is printed on
-stderr, nothing is written and the exit status is not 0.
+(SALON_DRIVES="D=/srv/salon;E=/media/cdrom"); so is the result, which goes into a folder that
+exists and never over the model or the photo. A photo's .box file holds "x y w h" within
++-1048576. On failure the program's message is printed on stderr, nothing is written and the
+exit status is not 0.
 )";
 }
 
