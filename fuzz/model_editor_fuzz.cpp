@@ -1,10 +1,12 @@
 // The editor's model reader: any bytes as a "JSDL" file. A file the parser accepts must survive
-// our own writer unchanged, and the editor must be able to load it, set a photo into it and run
-// the colour steps over its masks and outlines, wherever the file puts them.
+// our own writer unchanged, and the editor must load it unless its numbers contradict each other,
+// then set a photo into it and run the colour steps over its masks and outlines, wherever the
+// file puts them.
 #include "fuzz/FuzzSupport.h"
 
 #include "editor/engine/Engine.h"
 #include "editor/engine/Swatches.h"
+#include "library/formats/ModelConsistency.h"
 #include "library/formats/ModelFile.h"
 #include "platform/Numbers.h"
 #include "platform/Ui.h"
@@ -54,7 +56,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ScriptedUi ui;
     Engine engine(ui);
     engine.ModelFile = fuzz::writeScratch("model.dsl", bytes).string();
-    fuzz::check(engine.LoadModel(), "the editor refuses a model file the parser accepts");
+    // The editor refuses exactly the files whose numbers contradict each other and those whose
+    // cut-out shows none of the picture; every other file the parser accepts must load.
+    const bool loaded = engine.LoadModel();
+    const bool contradicts = dsl::contradiction(parsed.value()).has_value();
+    fuzz::check(!(loaded && contradicts), "the editor loads a model that contradicts itself");
+    if (!loaded) {
+        fuzz::check(contradicts || dsl::cutOutMissesPicture(parsed.value()), "the editor refuses a consistent model");
+        fuzz::check(ui.messages.size() == 1, "a model was refused without its message");
+        return 0;
+    }
     FileDialogAnswer photo;
     photo.files.push_back(photoFile().string());
     ui.fileAnswers.push_back(photo);

@@ -15,6 +15,17 @@ namespace salon {
 [[nodiscard]] inline int32_t roundHalfEven(float v) { return static_cast<int32_t>(std::lrintf(v)); }
 [[nodiscard]] inline int32_t roundHalfEven(double v) { return static_cast<int32_t>(std::lrint(v)); }
 
+// The same rounding for values that may lie beyond 32 bits (a quotient of a hostile offset and a
+// tiny scale): the nearest 64-bit whole number, ties to even, saturated at +-2^62 so that sums
+// of a few such values still fit; NaN counts as the upper end. Equal to roundHalfEven wherever
+// that one's result fits.
+[[nodiscard]] inline int64_t roundWide(float v)
+{
+    constexpr float Limit = 4611686018427387904.0f;  // 2^62
+    if (v >= -Limit && v <= Limit) return static_cast<int64_t>(std::llrintf(v));
+    return v < 0 ? -(int64_t(1) << 62) : int64_t(1) << 62;
+}
+
 // Nearest whole number, ties to even, clamped to a channel. The formulas keep their results inside
 // 0..255 by construction (the 0.996 factors); the clamp only guards against a malformed input.
 // (This runs for every channel of every pixel step: it decides the range first and rounds with

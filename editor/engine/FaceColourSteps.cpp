@@ -1,10 +1,12 @@
 #include "FaceColour.h"
 
 #include "editor/engine/Swatches.h"
+#include "platform/Geometry.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace salon {
 
@@ -20,6 +22,21 @@ uint8_t mask3At(const dsl::Mask& mask2, const dsl::Mask& mask3, int32_t x, int32
 bool maskUsable(const dsl::Mask& m)
 {
     return m.width > 0 && m.height > 0 && m.bytes.size() >= size_t(m.width) * size_t(m.height);
+}
+
+// The pixels of a mask's rectangle that lie on every one of the pictures; only these can change.
+// Counted in 64 bits: a damaged model may put a mask at the far end of the coordinate range, where
+// x + width no longer fits a Long.
+Rect maskOnPictures(const dsl::Mask& m, std::initializer_list<const PixelBuffer*> pictures)
+{
+    int64_t right = int64_t(m.x) + m.width, bottom = int64_t(m.y) + m.height;
+    for (const PixelBuffer* p : pictures) {
+        right = std::min<int64_t>(right, p->Width);
+        bottom = std::min<int64_t>(bottom, p->Height);
+    }
+    const int32_t left = std::max(m.x, 0), top = std::max(m.y, 0);
+    if (right <= left || bottom <= top) return Rect{};
+    return Rect{left, top, int32_t(right), int32_t(bottom)};
 }
 
 struct Channels {
@@ -39,13 +56,13 @@ void MatchFaceColour(const PixelBuffer& face, const PixelBuffer& base, const dsl
                      bool strong, PixelBuffer& work)
 {
     if (!maskUsable(mask1) || !face.hasShape() || !base.hasShape() || !work.hasShape()) return;
-    auto inside = [&](int32_t x, int32_t y) { return face.contains(x, y) && base.contains(x, y) && work.contains(x, y); };
+    const Rect on = maskOnPictures(mask1, {&face, &base, &work});
 
     int64_t sum[3] = {0, 0, 0};
     int64_t n = 0;
-    for (int32_t y = mask1.y; y < mask1.y + mask1.height; ++y)
-        for (int32_t x = mask1.x; x < mask1.x + mask1.width; ++x) {
-            if (mask1.at(x, y) < 8 || !inside(x, y)) continue;
+    for (int32_t y = on.top; y < on.bottom; ++y)
+        for (int32_t x = on.left; x < on.right; ++x) {
+            if (mask1.at(x, y) < 8) continue;
             const uint8_t* p = face.pixel(x, y);
             for (int c = 0; c < 3; ++c) sum[c] += p[c];
             ++n;
@@ -61,10 +78,10 @@ void MatchFaceColour(const PixelBuffer& face, const PixelBuffer& base, const dsl
     float k[3];
     for (int c = 0; c < 3; ++c) k[c] = 1.0f + (skin[c] / average[c] - 1.0f) / d;
 
-    for (int32_t y = mask1.y; y < mask1.y + mask1.height; ++y)
-        for (int32_t x = mask1.x; x < mask1.x + mask1.width; ++x) {
+    for (int32_t y = on.top; y < on.bottom; ++y)
+        for (int32_t x = on.left; x < on.right; ++x) {
             const uint8_t m = mask1.at(x, y);
-            if (m < 8 || !inside(x, y)) continue;
+            if (m < 8) continue;
             const float alpha = float(m) / 255.0f;
             // 0.995 rather than 1: base x beta + alpha x 255 must stay below 255.5.
             const float beta = (1.0f - alpha) * 0.995f;
@@ -81,10 +98,11 @@ void MatchFaceColour(const PixelBuffer& face, const PixelBuffer& base, const dsl
 void BlendHair(const PixelBuffer& model1, const dsl::Mask& mask2, const dsl::Mask& mask3, PixelBuffer& work)
 {
     if (!maskUsable(mask2) || !model1.hasShape() || !work.hasShape()) return;
-    for (int32_t y = mask2.y; y < mask2.y + mask2.height; ++y)
-        for (int32_t x = mask2.x; x < mask2.x + mask2.width; ++x) {
+    const Rect on = maskOnPictures(mask2, {&model1, &work});
+    for (int32_t y = on.top; y < on.bottom; ++y)
+        for (int32_t x = on.left; x < on.right; ++x) {
             const uint8_t a = mask2.at(x, y), b = mask3At(mask2, mask3, x, y);
-            if (a == 0 || b == 0 || !model1.contains(x, y) || !work.contains(x, y)) continue;
+            if (a == 0 || b == 0) continue;
             const float t = float(int32_t(a) * int32_t(b)) / 65536.0f;
             // (1 - t) x 0.996 keeps work x u + model x t below 255.5 when both are 255.
             const float u = (1.0f - t) * 0.996f;
@@ -112,11 +130,11 @@ void RecolourHair(uint32_t colour, uint32_t hairColour, const PixelBuffer& model
     const float pR = t.r / sh, pG = t.g / sh, pB = t.b / sh;
     const float K = 1.2f * (t.g + t.r);
 
-    for (int32_t y = mask2.y; y < mask2.y + mask2.height; ++y)
-        for (int32_t x = mask2.x; x < mask2.x + mask2.width; ++x) {
+    const Rect on = maskOnPictures(mask2, {&model1, &base, &work});
+    for (int32_t y = on.top; y < on.bottom; ++y)
+        for (int32_t x = on.left; x < on.right; ++x) {
             const uint8_t a = mask2.at(x, y), b = mask3At(mask2, mask3, x, y);
             if (a < 3 || b < 3) continue;
-            if (!model1.contains(x, y) || !base.contains(x, y) || !work.contains(x, y)) continue;
             const uint8_t* m = model1.pixel(x, y);
             const float L = float(int32_t(m[0]) + int32_t(m[1]) + std::max<int32_t>(m[2], 5));
             const float n[3] = {L * pB, L * pG, L * pR};

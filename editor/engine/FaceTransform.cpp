@@ -77,13 +77,16 @@ void Engine::ComposeResult()
     Surface& face = Surfaces[FaceLayer];
     patBlt(face, 0, 0, ModelW, ModelH, RasterOp::Blackness);
 
-    const int32_t SW = roundHalfEven(float(PhotoW) * ScaleX);
-    const int32_t SH = roundHalfEven(float(PhotoH) * ScaleY);
-    const int32_t oX = roundHalfEven(float(FaceX) / ScaleX);
-    const int32_t oY = roundHalfEven(float(FaceY) / ScaleY);
+    // Counted in 64 bits: a state set from outside the placement controls (a batch command, a
+    // script) may carry a scale and an offset whose quotient leaves 32 bits; such a face then lies
+    // wholly off the model and nothing is drawn.
+    const int64_t SW = roundWide(float(PhotoW) * ScaleX);
+    const int64_t SH = roundWide(float(PhotoH) * ScaleY);
+    const int64_t oX = roundWide(float(FaceX) / ScaleX);
+    const int64_t oY = roundWide(float(FaceY) / ScaleY);
     // A face moved past the left or top edge is cut there: the part of the photo that is still
     // visible goes to the edge of the model.
-    int32_t dx, dw, sx, sw, dy, dh, sy, sh;
+    int64_t dx, dw, sx, sw, dy, dh, sy, sh;
     if (FaceX < 0) {
         dx = 0, dw = SW + FaceX, sx = -oX, sw = PhotoW + oX;
     } else {
@@ -94,12 +97,15 @@ void Engine::ComposeResult()
     } else {
         dy = FaceY, dh = SH, sy = 0, sh = PhotoH;
     }
-    if (dw < 1 || dh < 1 || sw < 1 || sh < 1 || dx < 0 || dy < 0 || sx < 0 || sy < 0) {
+    // Each rectangle of the stretch, corner and far edge, must be one the surfaces can address.
+    auto drawable = [](int64_t at, int64_t size) { return at >= 0 && size >= 1 && at + size <= INT32_MAX; };
+    if (!drawable(dx, dw) || !drawable(dy, dh) || !drawable(sx, sw) || !drawable(sy, sh)) {
         if (intoModel) patBlt(composite, 0, 0, ModelW, ModelH, RasterOp::Blackness);
         return;
     }
 
-    stretchBlt(face, dx, dy, dw, dh, Surfaces[WorkingPhoto], sx, sy, sw, sh, RasterOp::SrcCopy);
+    stretchBlt(face, int32_t(dx), int32_t(dy), int32_t(dw), int32_t(dh), Surfaces[WorkingPhoto], int32_t(sx),
+               int32_t(sy), int32_t(sw), int32_t(sh), RasterOp::SrcCopy);
     LastComposeDrew = true;
     if (!intoModel) return;
 

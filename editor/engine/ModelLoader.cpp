@@ -2,6 +2,7 @@
 #include "editor/engine/Engine.h"
 
 #include "library/formats/FileBytes.h"
+#include "library/formats/ModelConsistency.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 
@@ -35,6 +36,21 @@ int32_t Engine::ReadModelFile(const std::string& path)
         return 0;
     }
     dsl::Model& m = parsed.value();
+    // A model whose numbers contradict each other, or whose cut-out shows nothing of the picture,
+    // is not a model this program can work with: the same answer as for a foreign file.
+    if (dsl::contradiction(m)) {
+        ui.message(NotAModel);
+        return 0;
+    }
+    // Outlines may run past the picture's edges (the cut-out's centre counts them), but a damaged
+    // file with points billions of pixels away must not make the editor scan all those rows.
+    const Rect reach{-OutlineReach, -OutlineReach, m.width + OutlineReach, m.height + OutlineReach};
+    std::optional<Region> cut = PolygonsToRgn(PolygonArrays{m.set1.points, m.set1.counts},
+                                              int32_t(m.set1.counts.size()), reach);
+    if (!cut || !cut->isValid() || cut->intersected(Region::rect(0, 0, m.width, m.height)).isEmpty()) {
+        ui.message(NotAModel);
+        return 0;
+    }
 
     PixelBuffer picture1 = PixelBuffer::allocate(m.width, m.height);
     PixelBuffer picture2 = PixelBuffer::allocate(m.width, m.height);
@@ -59,10 +75,7 @@ int32_t Engine::ReadModelFile(const std::string& path)
     RangeFlag = m.rangeFlag;
     RangeLow = m.rangeLow;
     RangeHigh = m.rangeHigh;
-    // Outlines may run past the picture's edges (the cut-out's centre counts them), but a damaged
-    // file with points billions of pixels away must not make the editor scan all those rows.
-    const Rect reach{-OutlineReach, -OutlineReach, m.width + OutlineReach, m.height + OutlineReach};
-    CutRgn = PolygonsToRgn(PolygonArrays{Set1.points, Set1.counts}, int32_t(Set1.counts.size()), reach);
+    CutRgn = std::move(cut);
     return 1;
 }
 

@@ -9,8 +9,8 @@
 #include "platform/Surface.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <fstream>
 
 namespace salon {
 
@@ -37,6 +37,17 @@ int32_t longAt(const std::vector<uint8_t>& d, size_t pos0)
     return int32_t(uint32_t(d[pos0]) | uint32_t(d[pos0 + 1]) << 8 | uint32_t(d[pos0 + 2]) << 16 | uint32_t(d[pos0 + 3]) << 24);
 }
 
+// The number of models a contents file lists, when the file is one the catalogue window reads:
+// its magic, its stored length equal to its size, 2 to 1000 items and the whole item table there.
+std::optional<int32_t> contentsItemCount(const std::vector<uint8_t>& d)
+{
+    if (d.size() < 12 || !std::equal(d.begin(), d.begin() + 4, "IWRG")) return std::nullopt;
+    if (int64_t(longAt(d, 4)) != int64_t(d.size())) return std::nullopt;
+    const int32_t n = longAt(d, 8);
+    if (n < 2 || n > 1000 || 12 + 52 * int64_t(n) > int64_t(d.size())) return std::nullopt;
+    return n;
+}
+
 } // namespace
 
 Result<std::vector<CatalogueCategory>> readCatalogue(char drive)
@@ -52,9 +63,11 @@ Result<std::vector<CatalogueCategory>> readCatalogue(char drive)
         c.prefix = trimmed(std::string(list->begin() + ptrdiff_t(k + 28), list->begin() + ptrdiff_t(k + 32)));
         char name[40];
         std::snprintf(name, sizeof name, "orvella\\obsdsl%02d.irw", int(out.size()));
-        auto contents = readDriveFile(root + name);
-        if (contents && contents->size() >= 12 && std::equal(contents->begin(), contents->begin() + 4, "IWRG"))
-            c.count = std::clamp(longAt(*contents, 8), 0, 1000);
+        c.contents = root + name;
+        auto contents = readDriveFile(c.contents);
+        if (!contents) c.problem = c.contents + ": no such file";
+        else if (auto count = contentsItemCount(*contents)) c.count = *count;
+        else c.problem = c.contents + ": damaged (the editor would end on it)";
         out.push_back(c);
     }
     if (out.empty()) return Error{root + "dslob00.aob lists no category"};
@@ -68,15 +81,13 @@ std::string catalogueModelPath(char drive, const CatalogueCategory& category, in
     return std::string(1, drive) + ":\\" + category.dir + "\\" + category.prefix + number + ".DSL";
 }
 
-FaceBox faceBoxFor(const std::filesystem::path& photo, int32_t photoW, int32_t photoH)
+Result<FaceBox> faceBoxFor(const std::filesystem::path& photo, int32_t photoW, int32_t photoH)
 {
-    std::filesystem::path box = photo;
-    box.replace_extension(".box");
-    std::ifstream in(box);
-    FaceBox f;
-    if (in >> f.x >> f.y >> f.w >> f.h && f.w > 0 && f.h > 0) return f;
+    auto box = readFaceBoxFile(photo);
+    if (!box) return Error{box.error()};
+    if (box.value()) return *box.value();
     // A passport-style portrait: the face a third of the width, in the upper middle.
-    return FaceBox{photoW / 3, photoH / 5, photoW / 3, photoH * 2 / 5};
+    return FaceBox{photoW / 3, photoH / 5, std::max(1, photoW / 3), std::max(1, photoH * 2 / 5)};
 }
 
 Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const FaceBox* face,
@@ -87,7 +98,14 @@ Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const Fac
     auto picture = decodePicture(*bytes);
     if (!picture) return Error{photo.string() + ": " + picture.error()};
     const Bitmap& p = picture.value();
-    PreparedPhoto out{photo, face ? *face : faceBoxFor(photo, p.width, p.height)};
+    PreparedPhoto out{photo, {}};
+    if (face) {
+        out.face = *face;
+    } else {
+        auto box = faceBoxFor(photo, p.width, p.height);
+        if (!box) return Error{box.error()};
+        out.face = box.value();
+    }
     if (p.width <= MaxPhotoW && p.height <= MaxPhotoH) return out;
 
     // The editor would hand this photo to the crop dialog; a sheet has no one to ask, so it
@@ -122,19 +140,24 @@ Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedP
         if (!engine.LoadPhoto(false)) return said(photo.path.string() + " did not load");
         engine.EditMode = 2;
 
-        // The cut-out's bounding box from polygon set 1.
-        int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
+        // The cut-out's bounding box from polygon set 1. Its points may lie anywhere a Long
+        // reaches, so the sums and differences are taken in 64 bits.
+        int64_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
         for (const auto& [x, y] : engine.Set1.points) {
-            left = std::min(left, x); right = std::max(right, x);
-            top = std::min(top, y); bottom = std::max(bottom, y);
+            left = std::min<int64_t>(left, x); right = std::max<int64_t>(right, x);
+            top = std::min<int64_t>(top, y); bottom = std::max<int64_t>(bottom, y);
         }
         if (left >= right || top >= bottom) return Error{modelPath + ": the model has no cut-out"};
         FaceState state = engine.State();
         const float scale = float(bottom - top) / float(photo.face.h);
         state.ScaleX = state.ScaleY = scale;
         const float faceCentre = (float(photo.face.x) + float(photo.face.w) / 2.0f) * scale;
-        state.FaceX = roundHalfEven(float(left + right) / 2.0f - faceCentre);
-        state.FaceY = roundHalfEven(float(top) - float(photo.face.y) * scale);
+        const float faceX = float(left + right) / 2.0f - faceCentre;
+        const float faceY = float(top) - float(photo.face.y) * scale;
+        if (!(std::fabs(faceX) <= float(PictureSideLimit)) || !(std::fabs(faceY) <= float(PictureSideLimit)))
+            return Error{modelPath + ": the model's cut-out puts the face beyond any picture"};
+        state.FaceX = roundHalfEven(faceX);
+        state.FaceY = roundHalfEven(faceY);
         engine.SetState(state);
         engine.RenderFace(true);
         engine.ComposeResult();

@@ -6,6 +6,7 @@
 // pixels): it is scaled evenly so that its height fills the model's cut-out, centred across it and
 // put at its top. The box comes from the command line or from "<photo>.box" beside the photo
 // ("x y w h"); without either, the middle of the photo is taken as the face.
+#include "editor/engine/FaceBox.h"
 #include "platform/Bitmap.h"
 #include "platform/Result.h"
 
@@ -16,13 +17,11 @@
 
 namespace salon {
 
-struct FaceBox {
-    int32_t x = 0, y = 0, w = 0, h = 0;
-};
-
 struct CatalogueCategory {
     std::string name, dir, prefix;  // trimmed, as the editor trims them
+    std::string contents;           // its contents file, "D:\orvella\obsdslNN.irw"
     int32_t count = 0;              // models in the contents file
+    std::string problem;            // why the contents file cannot be used; empty when it can
 };
 
 struct SheetCell {
@@ -31,13 +30,15 @@ struct SheetCell {
     std::string error;
 };
 
-// The categories of a data drive: the category list and each contents file's item count.
+// The categories of a data drive: the category list and each contents file's item count. A
+// category whose contents file is missing or damaged has no models and says why in `problem`.
 Result<std::vector<CatalogueCategory>> readCatalogue(char drive);
 // "D:\DS1\DA007.DSL"
 std::string catalogueModelPath(char drive, const CatalogueCategory& category, int32_t item);
 
-// The face box for a photo: "<photo without extension>.box", else a guess from the photo's size.
-FaceBox faceBoxFor(const std::filesystem::path& photo, int32_t photoW, int32_t photoH);
+// The face box for a photo: "<photo without extension>.box", else a guess from the photo's size;
+// an Error when the box file is there but unusable.
+Result<FaceBox> faceBoxFor(const std::filesystem::path& photo, int32_t photoW, int32_t photoH);
 
 // A photo the editor accepts (at most 360 x 480): the photo itself, or a reduced BMP copy written
 // to `scratch` with the face box scaled along.

@@ -40,11 +40,13 @@ Result<Bitmap> previewPicture(std::span<const uint8_t> bytes, const ContentsTabl
     const int32_t w = table.field(3, item);
     const int32_t hStored = table.field(4, item);
     const int32_t bits = table.field(5, item) >> 16;  // planes (low word) and bit count (high word)
-    const int32_t h = hStored < 0 ? -hStored : hStored;
+    // The sign only gives the row order; -2147483648 has no positive counterpart in 32 bits.
+    const int64_t rows = hStored < 0 ? -int64_t(hStored) : int64_t(hStored);
     const int64_t pixelBytes = int64_t(table.field(0, item)) - 54;
     const int64_t pos = table.field(12, item);
-    if (w <= 0 || h <= 0 || w > 4096 || h > 4096 || bits != 24)
+    if (w <= 0 || rows <= 0 || w > 4096 || rows > 4096 || bits != 24)
         return Error{"the preview header is not a 24-bit picture"};
+    const int32_t h = int32_t(rows);
     const int64_t rowBytes = rowBytes24(w);
     if (pixelBytes < rowBytes * h)
         return Error{"the preview is shorter than its header says"};

@@ -25,7 +25,10 @@ struct Mask {
     int32_t width = 0, height = 0;
     std::vector<uint8_t> bytes;    // width * height, columns fastest
     uint8_t at(int32_t mx, int32_t my) const { return bytes[size_t(my - y) * size_t(width) + size_t(mx - x)]; }
-    bool contains(int32_t mx, int32_t my) const { return mx >= x && my >= y && mx < x + width && my < y + height; }
+    bool contains(int32_t mx, int32_t my) const
+    {
+        return mx >= x && my >= y && int64_t(mx) < int64_t(x) + width && int64_t(my) < int64_t(y) + height;
+    }
     friend bool operator==(const Mask&, const Mask&) = default;
 };
 

@@ -2,9 +2,11 @@
 
 #include "editor/shell/batch/Batch.h"
 #include "editor/shell/texts/Texts.h"
+#include "library/formats/FileBytes.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
 using namespace salon;
@@ -152,4 +154,71 @@ TEST_F(Batch, DemoRendersTheFirstModelWithTheDemoPhoto)
                           "--scale", "1.2,1.1", "--offset", "60,40", "--fit", "60", "--out", file("r.bmp")}))
             << m << ": " << err.str();
     }
+}
+
+// Numbers at the ends of their ranges, from options and from the face box beside a photo: each is
+// refused with a message before it reaches the placement arithmetic, and nothing is written.
+TEST_F(Batch, ExtremeOptionsAndFaceBoxesAreRefused)
+{
+    const std::string model = writeModel("m.dsl", makeModel(64, 70, {10, 10, 50, 60}));
+    const std::string photo = writePhoto("face.bmp", makePhoto(40, 50));
+    const std::string base[] = {"--render", "--model", model, "--photo", photo, "--out", file("r.bmp")};
+    const struct {
+        std::vector<std::string> extra;
+        int exit;
+    } cases[] = {
+        {{"--offset", "-2147483648,-2147483648"}, 2},
+        {{"--offset", "2147483647,0"}, 2},
+        {{"--offset", "0,1048577"}, 2},
+        {{"--offset", "99999999999,0"}, 2},
+        {{"--scale", "1e30,1e30"}, 1},
+        {{"--scale", "1e-9,1"}, 1},
+        {{"--scale", "nan,1"}, 2},
+        {{"--angle", "inf"}, 2},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args(std::begin(base), std::end(base));
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        EXPECT_EQ(c.exit, run(args)) << c.extra[1];
+        EXPECT_FALSE(err.str().empty()) << c.extra[1];
+        EXPECT_FALSE(std::filesystem::exists(file("r.bmp"))) << c.extra[1];
+    }
+    // The largest offsets a picture can have still render (the face is then off the model).
+    EXPECT_EQ(0, run({"--render", "--model", model, "--photo", photo, "--offset", "-1048576,1048576", "--out", file("r.bmp")}))
+        << err.str();
+
+    for (const char* box : {"2147483647 2147483647 2147483647 2147483647", "-2147483647 -2147483647 1 1",
+                            "5 5 0 10", "5 5 10", "5 5 10 10 10", "x 5 10 10", "99999999999 0 1 1"}) {
+        writeBytes(dir / "face.box", std::vector<uint8_t>(box, box + std::strlen(box)));
+        EXPECT_EQ(1, run({"--demo", "--model", model, "--photo", photo, "--out", file("d.bmp")})) << box;
+        EXPECT_NE(std::string::npos, err.str().find("face.box")) << box << ": " << err.str();
+        EXPECT_FALSE(std::filesystem::exists(file("d.bmp"))) << box;
+    }
+    writeBytes(dir / "face.box", {'4', ' ', '5', ' ', '3', '0', '\n', '4', '0', '\n'});
+    EXPECT_EQ(0, run({"--demo", "--model", model, "--photo", photo, "--out", file("d.bmp")})) << err.str();
+}
+
+// The result never replaces what it is made from - not by the same name, not by another case of
+// it through the drive table - and a folder that is not there is an error, not a file named
+// after it in the current directory.
+TEST_F(Batch, TheResultMustGoToAFolderThatExistsAndNotOverAnInput)
+{
+    DriveTable saved = DriveTable::current();
+    DriveTable::current().set('Q', dir);
+    const std::string model = writeModel("ha001.dsl", makeModel(64, 70, {10, 10, 50, 60}));
+    const std::string photo = writePhoto("face.bmp", makePhoto(40, 50));
+    const auto modelBytes = dsl::readWholeFile(model);
+    const auto photoBytes = dsl::readWholeFile(photo);
+    for (const std::string& out : {model, photo, std::string("Q:\\HA001.DSL"), std::string("Q:\\Face.BMP"),
+                                   std::string("Q:\\nofolder\\r.bmp"), std::string("Q:\\"), file("")}) {
+        EXPECT_EQ(1, run({"--render", "--model", "Q:\\ha001.dsl", "--photo", photo, "--out", out})) << out;
+        EXPECT_NE(std::string::npos, err.str().find("Cannot write")) << out << ": " << err.str();
+    }
+    EXPECT_EQ(modelBytes, dsl::readWholeFile(model));
+    EXPECT_EQ(photoBytes, dsl::readWholeFile(photo));
+    EXPECT_FALSE(std::filesystem::exists(dir / "nofolder"));
+
+    EXPECT_EQ(0, run({"--render", "--model", "Q:\\ha001.dsl", "--photo", photo, "--out", "Q:\\Result.bmp"})) << err.str();
+    EXPECT_TRUE(std::filesystem::exists(dir / "Result.bmp"));
+    DriveTable::current() = saved;
 }

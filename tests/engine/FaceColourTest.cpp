@@ -118,6 +118,24 @@ TEST(FaceColour, MasksReachingPastThePictureAreCutToIt)
     RecolourHair(SwatchColours(3), packRgb(60, 40, 20), filled(3, 3, 255, 255, 255), filled(3, 3, 0, 0, 0), mask2, mask3, work);
 }
 
+// A mask at the far end of the coordinate range (a damaged model the steps are handed anyway):
+// its right edge lies beyond 32 bits, and none of it is on the pictures, so nothing changes.
+TEST(FaceColour, MasksAtTheEndOfTheCoordinateRangeChangeNothing)
+{
+    for (int32_t at : {INT32_MAX - 2, INT32_MAX}) {
+        dsl::Mask mask{at, at, 5, 5, std::vector<uint8_t>(25, 255)};
+        PixelBuffer work = filled(3, 3, 4, 5, 6);
+        const PixelBuffer before = work;
+        MatchFaceColour(filled(3, 3, 50, 50, 50), filled(3, 3, 9, 9, 9), mask, packRgb(50, 50, 50), true, work);
+        BlendHair(filled(3, 3, 255, 255, 255), mask, mask, work);
+        RecolourHair(SwatchColours(3), packRgb(60, 40, 20), filled(3, 3, 255, 255, 255), filled(3, 3, 0, 0, 0), mask,
+                     mask, work);
+        EXPECT_EQ(before.Data, work.Data) << at;
+        EXPECT_FALSE(mask.contains(0, 0));
+        EXPECT_TRUE(mask.contains(INT32_MAX, INT32_MAX));
+    }
+}
+
 // The 0.995 of the face match, pinned between 0.9945 and 0.9955. A black face under a skin colour
 // of 5, 5, 5 (the smallest average the match divides by) keeps k = 1, so only base x beta counts:
 //   mask 80: beta = (1 - 80/255) 0.995 = 0.68287; 200 x beta = 136.57 -> 137 (0.9945 gives 136)

@@ -263,6 +263,30 @@ TEST_F(FaceOnModel, FaceMovedWhollyOffTheModelLeavesItBlack)
     EXPECT_EQ(0u, engine.Surfaces[6].image().pixel(5, 5));
 }
 
+// Offsets and scales at the ends of their ranges: the arithmetic that cuts the face at the model's
+// edges must not wrap (-(-2147483648) has no 32-bit value), and such a face lies off the model.
+TEST_F(FaceOnModel, ExtremeOffsetsAndScalesLeaveTheModelBlackWithoutWrapping)
+{
+    load(60, 60, 40, 50);
+    const struct {
+        int32_t x, y;
+        float sx, sy;
+    } cases[] = {
+        {INT32_MIN, INT32_MIN, 1.0f, 1.0f},
+        {INT32_MIN, 0, 0.001f, 1.0f},
+        {-5, -5, 1e-9f, 1e-9f},
+        {INT32_MAX, INT32_MAX, 1.0f, 1.0f},
+        {0, 0, 3e38f, 3e38f},
+        {-1000000, 0, 1e-6f, 1.0f},
+    };
+    for (const auto& c : cases) {
+        engine.FaceX = c.x, engine.FaceY = c.y, engine.ScaleX = c.sx, engine.ScaleY = c.sy;
+        engine.ComposeResult();
+        EXPECT_FALSE(engine.LastComposeDrew) << c.x << ", " << c.y << " at " << c.sx;
+        EXPECT_EQ(0u, engine.Surfaces[Composite].image().pixel(30, 30));
+    }
+}
+
 TEST_F(FaceOnModel, CompositeShowsTheFaceInsideTheCutOutAndTheModelOutside)
 {
     engine.ModelFile = writeModel("m.dsl", makeModel(60, 60, {10, 10, 30, 30}));

@@ -72,6 +72,51 @@ TEST_F(Loading, MissingOrForeignModelFilesGiveTheReadersMessages)
     }
 }
 
+// A model whose own numbers contradict each other is refused like a foreign file, and the model
+// in memory stays; one that is merely unusual loads.
+TEST_F(Loading, ModelsThatContradictThemselvesAreRefusedUnusualOnesLoad)
+{
+    engine.ModelFile = writeModel("good.dsl", makeModel(50, 60, {5, 5, 25, 25}));
+    ASSERT_TRUE(engine.LoadModel());
+    const Region cut = *engine.CutRgn;
+
+    const struct {
+        const char* what;
+        void (*change)(dsl::Model&);
+        bool loads;
+    } cases[] = {
+        {"set 1 counts 5 of 4 points", [](dsl::Model& m) { m.set1.counts = {5}; }, false},
+        {"set 2 counts 3 of 8 points", [](dsl::Model& m) { m.set2.counts = {3}; }, false},
+        {"mask 1 ends beyond the last column", [](dsl::Model& m) { m.mask1.x = INT32_MAX - 3; }, false},
+        {"mask 2 ends beyond the last row", [](dsl::Model& m) { m.mask2.y = INT32_MAX - 1; }, false},
+        {"the cut-out lies right of the picture",
+         [](dsl::Model& m) { m.set1 = {{4}, {{70, 5}, {90, 5}, {90, 25}, {70, 25}}}; }, false},
+        {"no cut-out at all", [](dsl::Model& m) { m.set1 = {}; }, false},
+        {"no face-mask outline", [](dsl::Model& m) { m.set2 = {}; }, true},
+        {"masks beside the picture", [](dsl::Model& m) { m.mask1.x = -300, m.mask2.y = 900; }, true},
+        {"a cut-out reaching far past the edges",
+         [](dsl::Model& m) { m.set1 = {{4}, {{-90000, 5}, {INT32_MAX, 5}, {INT32_MAX, 25}, {-90000, 25}}}; }, true},
+    };
+    for (const auto& c : cases) {
+        dsl::Model m = makeModel(40, 40, {0, 0, 20, 20});
+        c.change(m);
+        ui.messages.clear();
+        engine.ModelFile = writeModel("case.dsl", m);
+        EXPECT_EQ(c.loads, engine.LoadModel()) << c.what;
+        if (c.loads) {
+            EXPECT_EQ(40, engine.ModelW) << c.what;
+            EXPECT_TRUE(ui.messages.empty()) << c.what;
+            engine.ModelFile = file("good.dsl");
+            ASSERT_TRUE(engine.LoadModel());
+            continue;
+        }
+        ASSERT_EQ(1u, ui.messages.size()) << c.what;
+        EXPECT_EQ("Nejedná se o správný typ souboru", ui.messages[0].text);
+        EXPECT_EQ(50, engine.ModelW) << c.what;
+        EXPECT_EQ(cut, *engine.CutRgn) << c.what;
+    }
+}
+
 TEST_F(Loading, AFailedLoadKeepsThePreviousModelWhole)
 {
     engine.ModelFile = writeModel("good.dsl", makeModel(50, 60, {5, 5, 25, 25}));

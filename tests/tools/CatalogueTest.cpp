@@ -122,6 +122,20 @@ TEST(Catalogue, PreviewsOfAModelWithACutOutCloseInOnTheFace)
     EXPECT_EQ(p.pixel(45, 82), packRgb(0, 0, 255));
 }
 
+// Outline points anywhere a Long reaches: the crop is worked out without wrapping, so an outline
+// over everything crops like no outline at all on a model already of the preview's shape.
+TEST(Catalogue, PreviewsOfOutlinesSpanningEveryLongCropTheWholePicture)
+{
+    dsl::Model m;
+    m.width = 90;
+    m.height = 120;
+    m.picture1.assign(size_t(rowBytes24(90)) * 120, 0);
+    for (size_t i = 0; i < m.picture1.size(); ++i) m.picture1[i] = uint8_t(i * 31 + i / 300);
+    const Bitmap whole = makePreview(m);
+    m.set1 = dsl::PolygonSet{{4}, {{INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MIN}, {INT32_MAX, INT32_MAX}, {INT32_MIN, INT32_MAX}}};
+    EXPECT_EQ(makePreview(m), whole);
+}
+
 TEST(Catalogue, FileNamesAreTheOnesTheEditorBuilds)
 {
     EXPECT_EQ(contentsFileName(0), "obsdsl00.irw");
@@ -183,6 +197,90 @@ TEST(CodePage, CzechNamesBecomeTheEditorsEightBitText)
     // and back, as the editor reads the names; unassigned codes show as '?'
     EXPECT_EQ(cp1250ToUtf8(*utf8ToCp1250("Culík přes rameno Šž")), "Culík přes rameno Šž");
     EXPECT_EQ(cp1250ToUtf8("a\x81" "b"), "a?b");
+}
+
+} // namespace
+} // namespace salon::tools
+
+namespace salon::tools {
+namespace {
+
+// A 60 x 80 model with a cut-out in the middle; `shade` tells two versions apart.
+std::vector<uint8_t> modelFile(uint8_t shade)
+{
+    dsl::Model m;
+    m.width = 60;
+    m.height = 80;
+    m.bitmapHeader = dsl::standardBitmapHeader(60, 80);
+    m.picture1.assign(size_t(rowBytes24(60)) * 80, shade);
+    m.picture2 = m.picture1;
+    m.set1 = dsl::PolygonSet{{4}, {{20, 20}, {40, 20}, {40, 50}, {20, 50}}};
+    return dsl::serialize(m, dsl::EditorMagic);
+}
+
+class DriveRebuild : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() / ("salon-drive-rebuild-" + std::to_string(::getpid()));
+    fs::path drive = dir / "drive";
+    void SetUp() override
+    {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        for (uint8_t shade : {1, 2, 3, 4})
+            ASSERT_TRUE(replaceFile(dir / ("m" + std::to_string(shade) + ".DSL"), modelFile(shade)));
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path model(int k) const { return dir / ("m" + std::to_string(k) + ".DSL"); }
+    std::vector<uint8_t> onDrive(const char* name) const { return readWholeFile(drive / name).value(); }
+};
+
+// A rebuild that fails part way - here the second category's folder cannot be made, as a file
+// of that name is in the way - leaves every file of the old catalogue as it was, and no staging
+// folder behind.
+TEST_F(DriveRebuild, AFailureWhileWritingLeavesTheOldCatalogueWhole)
+{
+    ASSERT_TRUE(buildCatalogue({{"Old", "DS1", "DA", {model(1), model(2)}}}, drive));
+    ASSERT_TRUE(replaceFile(drive / "photos.txt", std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+    ASSERT_TRUE(replaceFile(drive / "DS2", std::vector<uint8_t>{'x'}));
+    const auto list = onDrive("dslob00.aob"), contents = onDrive("orvella/obsdsl00.irw");
+    const auto first = onDrive("DS1/DA001.DSL"), second = onDrive("DS1/DA002.DSL");
+
+    auto done = buildCatalogue({{"New", "DS1", "DA", {model(3), model(4)}}, {"More", "DS2", "ME", {model(1), model(2)}}},
+                               drive);
+    ASSERT_FALSE(done);
+    EXPECT_NE(done.error().find("DS2"), std::string::npos) << done.error();
+    EXPECT_EQ(onDrive("dslob00.aob"), list);
+    EXPECT_EQ(onDrive("orvella/obsdsl00.irw"), contents);
+    EXPECT_EQ(onDrive("DS1/DA001.DSL"), first);
+    EXPECT_EQ(onDrive("DS1/DA002.DSL"), second);
+    EXPECT_FALSE(fs::exists(drive / "orvella/obsdsl01.irw"));
+    EXPECT_EQ(onDrive("photos.txt"), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+    for (const auto& e : fs::directory_iterator(dir)) EXPECT_EQ(e.path().filename().string().find(".drive"), std::string::npos) << e.path();
+
+    // Once the way is clear the new catalogue goes in whole, and files not part of it stay.
+    fs::remove(drive / "DS2");
+    ASSERT_TRUE(buildCatalogue({{"New", "DS1", "DA", {model(3), model(4)}}, {"More", "DS2", "ME", {model(1), model(2)}}},
+                               drive));
+    EXPECT_NE(onDrive("DS1/DA001.DSL"), first);
+    EXPECT_EQ(onDrive("DS2/ME002.DSL"), second);
+    EXPECT_EQ(onDrive("photos.txt"), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+}
+
+// A catalogue never offers a model the editor would refuse.
+TEST_F(DriveRebuild, ModelsThatContradictThemselvesAreNotCatalogued)
+{
+    auto m = dsl::parse(modelFile(5), dsl::EditorMagic, false).value();
+    m.set1.counts = {3};
+    ASSERT_TRUE(replaceFile(dir / "counts.DSL", dsl::serialize(m, dsl::EditorMagic)));
+    m = dsl::parse(modelFile(5), dsl::EditorMagic, false).value();
+    m.set1.points = {{100, 100}, {120, 100}, {120, 120}, {100, 120}};
+    ASSERT_TRUE(replaceFile(dir / "outside.DSL", dsl::serialize(m, dsl::EditorMagic)));
+    for (const char* bad : {"counts.DSL", "outside.DSL"}) {
+        auto done = buildCatalogue({{"Cat", "DS1", "DA", {model(1), dir / bad}}}, drive);
+        ASSERT_FALSE(done) << bad;
+        EXPECT_NE(done.error().find(std::string(bad) + ": not a usable model"), std::string::npos) << done.error();
+        EXPECT_FALSE(fs::exists(drive)) << bad;
+    }
 }
 
 } // namespace

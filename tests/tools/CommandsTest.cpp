@@ -4,6 +4,7 @@
 #include "library/formats/ModelFile.h"
 #include "library/formats/ModelFileApi.h"
 #include "platform/Numbers.h"
+#include "platform/Paths.h"
 #include "tools/authoring/Files.h"
 #include "tools/commands/Commands.h"
 #include "tools/qt/PictureIo.h"
@@ -164,6 +165,28 @@ TEST_F(Commands, DslMakeRefusesBadInputAndLeavesTheOutputAlone)
     EXPECT_EQ(make({"--cutout", path("outside.json")}), 1);
     EXPECT_FALSE(fs::exists(dir / "model.DSL"));
     EXPECT_FALSE(fs::exists(dir / "model.DSL.part"));
+}
+
+// The model goes where the drive table says, like every name the salon's programs read, into a
+// folder that exists - and never over a picture or outline it is made from.
+TEST_F(Commands, DslMakeWritesThroughTheDriveTableAndNeverOverAnInput)
+{
+    DriveTable saved = DriveTable::current();
+    DriveTable::current().set('Q', dir);
+    auto picture = readWholeFile(dir / "picture.png");
+    ASSERT_TRUE(picture);
+    for (const std::string& out : {path("picture.png"), std::string("Q:\\PICTURE.PNG"), std::string("Q:\\Cutout.Json"),
+                                   std::string("Q:\\nofolder\\m.DSL"), std::string("Q:\\"), path("")}) {
+        EXPECT_EQ(make({"--out", out}), 1) << out;
+        EXPECT_NE(err.str().find("nothing written"), std::string::npos) << out << ": " << err.str();
+    }
+    EXPECT_EQ(readWholeFile(dir / "picture.png").value(), picture.value());
+    EXPECT_FALSE(fs::exists(dir / "nofolder"));
+    EXPECT_FALSE(fs::exists("Q:\\nofolder\\m.DSL"));
+
+    EXPECT_EQ(make({"--out", "Q:\\Made.DSL"}), 0) << err.str();
+    EXPECT_TRUE(fs::exists(dir / "Made.DSL"));
+    DriveTable::current() = saved;
 }
 
 TEST_F(Commands, DslMakeUsageMistakesAreNotInputErrors)

@@ -2,6 +2,8 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/Numbers.h"
+#include "library/formats/ModelConsistency.h"
+#include "tools/authoring/DriveUpdate.h"
 #include "tools/authoring/Files.h"
 
 #include <algorithm>
@@ -77,10 +79,12 @@ Bitmap makePreview(const dsl::Model& model)
     else cropH = double(w) * PreviewHeight / PreviewWidth;
     double left = (w - cropW) / 2.0, top = 0.0;
     if (!model.set1.points.empty()) {
-        int32_t x0 = w, x1 = 0, y0 = h, y1 = 0;
+        // Real numbers: outline points may lie anywhere a Long reaches, and their sums and
+        // differences must not wrap.
+        double x0 = w, x1 = 0, y0 = h, y1 = 0;
         for (const auto& [x, y] : model.set1.points) {
-            x0 = std::min(x0, x); x1 = std::max(x1, x);
-            y0 = std::min(y0, y); y1 = std::max(y1, y);
+            x0 = std::min<double>(x0, x); x1 = std::max<double>(x1, x);
+            y0 = std::min<double>(y0, y); y1 = std::max<double>(y1, y);
         }
         const double closeH = std::min(cropH, std::max(2.6 * (y1 - y0), 1.0));
         const double closeW = closeH * PreviewWidth / PreviewHeight;
@@ -160,9 +164,8 @@ Result<bool> buildCatalogue(const std::vector<Category>& categories, const fs::p
 {
     if (std::string problems = checkCategories(categories); !problems.empty()) return Error{problems};
 
-    // Read every model first: a drive is either written whole or not touched.
-    struct Out { fs::path path; std::vector<uint8_t> bytes; };
-    std::vector<Out> outputs;
+    // Read every model first, then write the whole catalogue as one change of the drive.
+    std::vector<DriveFile> outputs;
     for (size_t k = 0; k < categories.size(); ++k) {
         const Category& c = categories[k];
         std::vector<Bitmap> previews;
@@ -172,22 +175,20 @@ Result<bool> buildCatalogue(const std::vector<Category>& categories, const fs::p
             auto model = dsl::parse(bytes.value(), dsl::EditorMagic, false);
             if (!model) model = dsl::parse(bytes.value(), dsl::LibraryMagic, true);
             if (!model) return Error{c.models[i].string() + ": not a model file: " + model.error()};
+            // The editor refuses such a model; a catalogue that offers it would only fail there.
+            if (auto wrong = dsl::contradiction(model.value()))
+                return Error{c.models[i].string() + ": not a usable model: " + *wrong};
+            if (dsl::cutOutMissesPicture(model.value()))
+                return Error{c.models[i].string() + ": not a usable model: its cut-out covers none of its picture"};
             previews.push_back(makePreview(model.value()));
-            outputs.push_back({drive / c.dir / modelFileName(c.prefix, int(i) + 1),
+            outputs.push_back({fs::path(c.dir) / modelFileName(c.prefix, int(i) + 1),
                                dsl::serialize(model.value(), dsl::EditorMagic)});
         }
-        outputs.push_back({drive / "orvella" / contentsFileName(int(k)), contentsFile(previews)});
+        outputs.push_back({fs::path("orvella") / contentsFileName(int(k)), contentsFile(previews)});
     }
-    outputs.push_back({drive / "dslob00.aob", categoryList(categories)});
-
-    std::error_code ec;
-    for (const Out& o : outputs) {
-        fs::create_directories(o.path.parent_path(), ec);
-        if (ec) return Error{o.path.parent_path().string() + ": " + ec.message()};
-        auto written = replaceFile(o.path, o.bytes);
-        if (!written) return Error{o.path.string() + ": " + written.error()};
-    }
-    return true;
+    // The category list last: until it is in, the drive's old list names the old categories.
+    outputs.push_back({"dslob00.aob", categoryList(categories)});
+    return replaceDriveFiles(drive, outputs);
 }
 
 } // namespace salon::tools

@@ -48,7 +48,9 @@ std::string contentsFileName(int category);
 std::string modelFileName(const std::string& prefix, int item);
 
 // Writes the whole catalogue into `drive` (created when missing). Model files are copied under
-// their catalogue names with the editor's magic. Nothing is written unless every model reads.
+// their catalogue names with the editor's magic. Nothing is written unless every model reads and
+// is one the editor accepts, and the files go in together (replaceDriveFiles): after a failure
+// the drive holds its old catalogue.
 Result<bool> buildCatalogue(const std::vector<Category>& categories, const std::filesystem::path& drive);
 
 } // namespace salon::tools

@@ -1,4 +1,5 @@
 #include "platform/CodePage.h"
+#include "platform/OutputPath.h"
 #include "tools/authoring/Files.h"
 #include "tools/authoring/Json.h"
 #include "tools/authoring/ModelAuthoring.h"
@@ -92,6 +93,17 @@ int runDslMake(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 2;
     }
 
+    // The model goes where the drive table puts it (a native path stays as it is), into a folder
+    // that exists, and never over one of the pictures or outlines it is made from.
+    std::vector<std::filesystem::path> inputs;
+    for (const char* in : {"--picture", "--base", "--cutout", "--face-mask", "--hair-matte", "--hair-outline"})
+        if (opt.count(in)) inputs.push_back(opt[in]);
+    auto target = outputPath(opt["--out"], inputs);
+    if (!target) {
+        err << "dslmake: nothing written: " << target.error() << "\n";
+        return 1;
+    }
+
     std::vector<std::string> problems;
     auto note = [&](const std::string& s) { problems.push_back(s); };
     ModelSources src;
@@ -130,7 +142,7 @@ int runDslMake(const std::vector<std::string>& args, std::ostream& out, std::ost
         for (const auto& w : warnings) err << "dslmake: warning: " << w << "\n";
         if (model) {
             auto bytes = dsl::serialize(model.value(), library ? dsl::LibraryMagic : dsl::EditorMagic);
-            auto written = replaceFile(opt["--out"], bytes);
+            auto written = replaceFile(target.value(), bytes);
             if (written) {
                 const auto& m = model.value();
                 out << opt["--out"] << ": " << m.width << " x " << m.height << ", skin #" << std::hex;

@@ -1,10 +1,14 @@
 // The contact sheet as a picture: a heading per category and a grid of labelled results.
 #include "editor/sheet/ContactSheet.h"
+#include "editor/sheet/SheetRequest.h"
 
 #include "library/formats/FileBytes.h"
 #include "library/formats/ModelFile.h"
+#include "platform/OutputPath.h"
 #include "platform/Paths.h"
+#include "platform/PictureFile.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,11 +17,13 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace salon {
@@ -30,8 +36,12 @@ const char* const Usage =
     "       (frizet01 --contact-sheet takes the same options)\n"
     "Sets the photo's face into every model of the category (face colour at 100 %) and writes a\n"
     "labelled grid. The face box (hairline to chin, photo pixels) defaults to FILE's .box file.\n"
+    "--columns is 1..100, --scale (of each 512 x 560 cell) 0.1..2; FILE.png goes through the drive\n"
+    "table like the photo, into a folder that exists.\n"
     "--swatch K recolours the hair with swatch K (0..48) as a click on it would; --bare shows the\n"
-    "models without a face. --help prints this text, dslsheet --version the version number.\n";
+    "models without a face. A category whose contents file is missing or damaged is left out and\n"
+    "named on stderr; the exit status is then 1. --help prints this text, dslsheet --version the\n"
+    "version number.\n";
 
 struct Section {
     std::string heading;
@@ -76,16 +86,11 @@ std::string modelName(const std::string& windowsName)
     return cut == std::string::npos ? windowsName : windowsName.substr(cut + 1);
 }
 
-QImage layOut(const std::vector<Section>& sections, int columns, double scale)
+QImage layOut(const std::vector<Section>& sections, int columns, double scale, SheetSize size)
 {
-    const int cellW = int(512 * scale), cellH = int(560 * scale), labelH = 26, gap = 14, margin = 24, headingH = 44;
-    int height = margin;
-    for (const Section& s : sections) {
-        int rows = (int(s.cells.size()) + columns - 1) / columns;
-        height += headingH + rows * (cellH + labelH + gap);
-    }
-    height += margin - gap;
-    const int width = 2 * margin + columns * cellW + (columns - 1) * gap;
+    const SheetGeometry g = sheetGeometry(scale);
+    const int cellW = g.cellW, cellH = g.cellH, labelH = g.LabelH, gap = g.Gap, margin = g.Margin, headingH = g.HeadingH;
+    const int width = size.width, height = size.height;
     QImage sheet(width, height, QImage::Format_RGB888);
     sheet.fill(QColor(244, 240, 234));
     QPainter p(&sheet);
@@ -128,42 +133,52 @@ QImage layOut(const std::vector<Section>& sections, int columns, double scale)
 
 } // namespace
 
+namespace {
+
+// The PNG bytes of the sheet; written in one piece beside the target and renamed over it, so a
+// failure on the way leaves an existing sheet as it was.
+Result<bool> savePng(const QImage& sheet, const std::filesystem::path& target)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (sheet.isNull() || !sheet.save(&buffer, "PNG")) return Error{target.string() + ": the sheet cannot be encoded"};
+    return writeFileAtomically(target, std::span(reinterpret_cast<const uint8_t*>(png.constData()), size_t(png.size())));
+}
+
+// The files the sheet is made from, none of which it may be written over.
+std::vector<std::filesystem::path> sheetInputs(char drive, const std::vector<CatalogueCategory>& catalogue,
+                                               const std::vector<int>& chosen, const std::string& photo)
+{
+    std::vector<std::filesystem::path> inputs;
+    auto add = [&inputs](const std::string& name) {
+        if (auto native = nativePath(name)) inputs.push_back(*native);
+    };
+    if (!photo.empty()) add(photo);
+    add(std::string(1, drive) + ":\\dslob00.aob");
+    for (int k : chosen) {
+        const CatalogueCategory& c = catalogue[size_t(k)];
+        add(c.contents);
+        for (int32_t item = 1; item <= c.count; ++item) add(catalogueModelPath(drive, c, item));
+    }
+    return inputs;
+}
+
+} // namespace
+
 int runContactSheet(int argc, char** argv)
 {
-    std::string category, photo, out;
-    char drive = 'D';
-    int columns = 0;
-    double scale = 0.46;
-    int swatch = -1;
-    bool bare = false, haveFace = false;
-    FaceBox face;
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-        if (a == "--help") { std::fputs(Usage, stdout); return 0; }
-        if (a == "--contact-sheet") { const char* v = value(); if (!v) break; category = v; }
-        else if (a == "--photo") { const char* v = value(); if (v) photo = v; }
-        else if (a == "--out") { const char* v = value(); if (v) out = v; }
-        else if (a == "--drive") { const char* v = value(); if (v && *v) drive = char(std::toupper((unsigned char)*v)); }
-        else if (a == "--columns") { const char* v = value(); if (v) columns = std::atoi(v); }
-        else if (a == "--bare") bare = true;
-        else if (a == "--swatch") {
-            const char* v = value();
-            char* end = nullptr;
-            swatch = v ? int(std::strtol(v, &end, 10)) : -1;
-            if (!v || *end || swatch < 0 || swatch > 48) { std::fprintf(stderr, "--swatch is a swatch number 0..48\n"); return 2; }
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--help") {
+            std::fputs(Usage, stdout);
+            return 0;
         }
-        else if (a == "--scale") { const char* v = value(); if (v) scale = std::clamp(std::atof(v), 0.1, 2.0); }
-        else if (a == "--face") {
-            const char* v = value();
-            haveFace = v && std::sscanf(v, "%d,%d,%d,%d", &face.x, &face.y, &face.w, &face.h) == 4 && face.w > 0 && face.h > 0;
-            if (!haveFace) { std::fprintf(stderr, "--face needs X,Y,W,H with a positive width and height\n"); return 2; }
-        }
-    }
-    if (category.empty() || out.empty() || (photo.empty() && !bare)) {
-        std::fputs(Usage, stderr);
+    auto request = parseSheetRequest(argc, argv);
+    if (!request) {
+        std::fprintf(stderr, "%s\n%s", request.error().c_str(), Usage);
         return 2;
     }
+    SheetRequest& r = request.value();
 
     // Labels need fonts, and fonts need a GUI application; without a display it works offscreen.
     std::unique_ptr<QGuiApplication> app;
@@ -175,28 +190,37 @@ int runContactSheet(int argc, char** argv)
         app = std::make_unique<QGuiApplication>(appArgc, appArgv);
     }
 
-    auto catalogue = readCatalogue(drive);
+    auto catalogue = readCatalogue(r.drive);
     if (!catalogue) { std::fprintf(stderr, "%s\n", catalogue.error().c_str()); return 1; }
     std::vector<int> chosen;
-    if (category == "all") {
+    if (r.category == "all") {
         for (size_t k = 0; k < catalogue.value().size(); ++k) chosen.push_back(int(k));
     } else {
-        char* end = nullptr;
-        long k = std::strtol(category.c_str(), &end, 10);
-        if (*end || k < 0 || k >= long(catalogue.value().size())) {
-            std::fprintf(stderr, "no category %s: the drive has %zu (0 to %zu, or all)\n", category.c_str(),
+        int32_t k = -1;
+        if (auto [end, ec] = std::from_chars(r.category.data(), r.category.data() + r.category.size(), k);
+            ec != std::errc() || end != r.category.data() + r.category.size() || k < 0 ||
+            k >= int32_t(catalogue.value().size())) {
+            std::fprintf(stderr, "no category %s: the drive has %zu (0 to %zu, or all)\n", r.category.c_str(),
                          catalogue.value().size(), catalogue.value().size() - 1);
             return 2;
         }
-        chosen.push_back(int(k));
+        chosen.push_back(k);
     }
 
+    // Native paths and the data drive's own ("D:\\photos\\face.jpg") both name the photo.
+    const auto nativePhoto = nativePath(r.photo);
+    const std::filesystem::path photoPath = nativePhoto ? *nativePhoto : std::filesystem::path(r.photo);
+    auto target = outputPath(r.out, sheetInputs(r.drive, catalogue.value(), chosen, r.bare ? "" : r.photo));
+    if (!target) { std::fprintf(stderr, "%s\n", target.error().c_str()); return 1; }
+    if (r.columns == 0) r.columns = chosen.size() > 1 ? 6 : 4;
+    std::vector<int32_t> cellCounts;
+    for (int k : chosen) cellCounts.push_back(catalogue.value()[size_t(k)].count);
+    auto size = sheetSize(cellCounts, r.columns, r.scale);
+    if (!size) { std::fprintf(stderr, "%s\n", size.error().c_str()); return 2; }
+
     PreparedPhoto prepared;
-    if (!bare) {
-        // Native paths and the data drive's own ("D:\\photos\\face.jpg") both name the photo.
-        const auto native = nativePath(photo);
-        auto p = preparePhoto(native ? *native : std::filesystem::path(photo), haveFace ? &face : nullptr,
-                              std::filesystem::temp_directory_path());
+    if (!r.bare) {
+        auto p = preparePhoto(photoPath, r.haveFace ? &r.face : nullptr, std::filesystem::temp_directory_path());
         if (!p) { std::fprintf(stderr, "%s\n", p.error().c_str()); return 1; }
         prepared = p.value();
     }
@@ -207,11 +231,16 @@ int runContactSheet(int argc, char** argv)
         const CatalogueCategory& c = catalogue.value()[size_t(k)];
         Section s;
         s.heading = std::to_string(k) + "  " + c.name;
+        // A category the editor could not open is left out of the sheet, and said so.
+        if (!c.problem.empty()) {
+            std::fprintf(stderr, "category %d left out: %s\n", k, c.problem.c_str());
+            ++failed;
+        }
         for (int32_t item = 1; item <= c.count; ++item) {
-            std::string path = catalogueModelPath(drive, c, item);
+            std::string path = catalogueModelPath(r.drive, c, item);
             SheetCell cell;
             cell.title = modelName(path);
-            auto result = renderFaceIntoModel(path, prepared, !bare, swatch);
+            auto result = renderFaceIntoModel(path, prepared, !r.bare, r.swatch);
             if (result) cell.picture = std::move(result.value());
             else { cell.error = result.error(); ++failed; std::fprintf(stderr, "%s\n", cell.error.c_str()); }
             ++total;
@@ -219,13 +248,12 @@ int runContactSheet(int argc, char** argv)
         }
         sections.push_back(std::move(s));
     }
-    if (columns <= 0) columns = chosen.size() > 1 ? 6 : 4;
-    QImage sheet = layOut(sections, columns, scale);
-    if (!sheet.save(QString::fromStdString(out), "PNG")) {
-        std::fprintf(stderr, "%s: cannot be written\n", out.c_str());
+    QImage sheet = layOut(sections, r.columns, r.scale, size.value());
+    if (auto saved = savePng(sheet, target.value()); !saved) {
+        std::fprintf(stderr, "%s\n", saved.error().c_str());
         return 1;
     }
-    std::printf("%s: %d models, %d failed\n", out.c_str(), total, failed);
+    std::printf("%s: %d models, %d failed\n", target.value().string().c_str(), total, failed);
     return failed ? 1 : 0;
 }
 

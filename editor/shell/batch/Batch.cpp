@@ -5,9 +5,11 @@
 
 #include "ConsoleUi.h"
 #include "editor/engine/Engine.h"
+#include "editor/engine/FaceBox.h"
 #include "editor/engine/Swatches.h"
 #include "library/formats/FileBytes.h"
 #include "platform/Numbers.h"
+#include "platform/OutputPath.h"
 #include "platform/Paths.h"
 #include "platform/PictureFile.h"
 
@@ -27,6 +29,9 @@ namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
+// The scaled photo is a picture of its own: its sides stay within what the editor's placement
+// allows, so the stretch never works on a picture larger than that.
+constexpr float MaxScaledSide = 32768.0f;
 
 struct RenderRequest {
     std::string model, photo, out;
@@ -97,6 +102,11 @@ RenderRequest parseRequest(int argc, char** argv)
             r.scaleGiven = true;
         } else if (opt == "--offset") {
             auto [x, y] = parsePair<int32_t>(opt, value(), intOf);
+            // Beyond a picture's largest side the face is off any model; the limit also keeps
+            // the placement arithmetic inside 32 bits.
+            if (x < -PictureSideLimit || x > PictureSideLimit || y < -PictureSideLimit || y > PictureSideLimit)
+                throw UsageError{"--offset values lie in -" + std::to_string(PictureSideLimit) + ".." +
+                                 std::to_string(PictureSideLimit)};
             r.state.FaceX = x;
             r.state.FaceY = y;
             r.offsetGiven = true;
@@ -118,20 +128,43 @@ RenderRequest parseRequest(int argc, char** argv)
 }
 
 // The face box of a demo photo ("x y w h" in the photo's pixels), kept beside it as NAME.box.
-std::optional<Rect> faceBox(const std::string& photo)
+Result<std::optional<Rect>> faceBox(const std::string& photo)
 {
     auto native = nativePath(photo);
-    if (!native) return std::nullopt;
-    std::filesystem::path box = *native;
-    box.replace_extension(".box");
-    std::ifstream in(box);
-    int32_t x, y, w, h;
-    if (!(in >> x >> y >> w >> h) || w <= 0 || h <= 0) return std::nullopt;
-    return Rect{x, y, x + w, y + h};
+    if (!native) return std::optional<Rect>{};
+    auto box = readFaceBoxFile(*native);
+    if (!box) return Error{box.error()};
+    if (!box.value()) return std::optional<Rect>{};
+    const FaceBox& b = *box.value();
+    return std::optional<Rect>{Rect{b.x, b.y, b.x + b.w, b.y + b.h}};
+}
+
+// The scale the photo is set in with must leave it a picture the stretch can make.
+std::optional<std::string> scaleProblem(const FaceState& s, int32_t photoW, int32_t photoH)
+{
+    auto fits = [](int32_t side, float scale) {
+        const float scaled = float(side) * scale;
+        return std::isfinite(scaled) && scaled >= 0.5f && scaled <= MaxScaledSide;
+    };
+    if (fits(photoW, s.ScaleX) && fits(photoH, s.ScaleY)) return std::nullopt;
+    return "the photo of " + std::to_string(photoW) + " x " + std::to_string(photoH) + " scaled by " +
+           std::to_string(s.ScaleX) + ", " + std::to_string(s.ScaleY) + " would not be 1 to " +
+           std::to_string(int32_t(MaxScaledSide)) + " pixels on each side";
 }
 
 int render(RenderRequest r, bool placeByBox, std::ostream& out, std::ostream& err)
 {
+    // The result must not land on the model or the photo it is made from, nor in a folder that
+    // is not there; both are known before any work.
+    std::vector<std::filesystem::path> inputs;
+    for (const std::string* in : {&r.model, &r.photo})
+        if (auto native = nativePath(*in)) inputs.push_back(*native);
+    auto target = outputPath(r.out, inputs);
+    if (!target) {
+        err << "Cannot write " << target.error() << "\n";
+        return ExitFailure;
+    }
+
     ConsoleUi ui(err);
     Engine engine(ui);
     engine.ProgramDir = programDirectory().string();
@@ -144,16 +177,32 @@ int render(RenderRequest r, bool placeByBox, std::ostream& out, std::ostream& er
     engine.EditMode = 2;
 
     if (placeByBox && engine.CutRgn) {
+        auto read = faceBox(r.photo);
+        if (!read) {
+            err << read.error() << "\n";
+            return ExitFailure;
+        }
         // Fit the face box to the cut-out: same width, centres on top of each other.
-        if (auto box = faceBox(r.photo); box && !r.scaleGiven) {
+        if (const auto& box = read.value(); box && !r.scaleGiven) {
             const Rect cut = engine.CutRgn->bounds();
             const float s = float(cut.width()) / float(box->width());
             r.state.ScaleX = r.state.ScaleY = s;
             if (!r.offsetGiven) {
-                r.state.FaceX = engine.CutCentreX - roundHalfEven(float(box->left + box->right) / 2.0f * s);
-                r.state.FaceY = engine.CutCentreY - roundHalfEven(float(box->top + box->bottom) / 2.0f * s);
+                const float centreX = float(box->left + box->right) / 2.0f * s;
+                const float centreY = float(box->top + box->bottom) / 2.0f * s;
+                // A small box in a wide cut-out can put its centre beyond any picture.
+                if (!(std::fabs(centreX) <= float(PictureSideLimit)) || !(std::fabs(centreY) <= float(PictureSideLimit))) {
+                    err << "the face box puts the face beyond any picture at this scale\n";
+                    return ExitFailure;
+                }
+                r.state.FaceX = engine.CutCentreX - roundHalfEven(centreX);
+                r.state.FaceY = engine.CutCentreY - roundHalfEven(centreY);
             }
         }
+    }
+    if (auto problem = scaleProblem(r.state, engine.PhotoW, engine.PhotoH)) {
+        err << *problem << "\n";
+        return ExitFailure;
     }
     engine.SetState(r.state);
     engine.RenderFace(true);
@@ -176,17 +225,12 @@ int render(RenderRequest r, bool placeByBox, std::ostream& out, std::ostream& er
         err << "No result to write\n";
         return ExitFailure;
     }
-    auto target = nativePath(r.out);
-    if (!target) {
-        err << "Cannot write " << r.out << "\n";
-        return ExitFailure;
-    }
-    auto saved = saveBmp(*target, composite.image());
+    auto saved = saveBmp(target.value(), composite.image());
     if (!saved) {
         err << saved.error() << "\n";
         return ExitFailure;
     }
-    out << "Wrote " << target->string() << " (" << engine.ModelW << " x " << engine.ModelH << ")\n";
+    out << "Wrote " << target.value().string() << " (" << engine.ModelW << " x " << engine.ModelH << ")\n";
     return 0;
 }
 
@@ -220,7 +264,8 @@ std::string batchHelp()
       --deform H,V      head turn H and tilt V, each -5..5
       --angle DEG       rotation in degrees, clockwise
       --scale SX,SY     scale of the photo into model pixels (default 1,1)
-      --offset X,Y      model position of the scaled photo's top-left corner (default 0,0)
+      --offset X,Y      model position of the scaled photo's top-left corner (default 0,0),
+                        each within -1048576..1048576
       --fit 100|60      match the face colour to the model at 100 % or 60 %
       --swatch K        recolour the hair with swatch K (0..48) of the colour table
   frizet01 --demo --out RESULT.bmp [--model FILE] [--photo FILE] [options]
@@ -233,8 +278,10 @@ std::string batchHelp()
   frizet01 --version    the version number
 
 FILE arguments are native paths or Windows-style paths through the drive table
-(SALON_DRIVES="D=/srv/salon;E=/media/cdrom"). On failure the program's message is printed on
-stderr, nothing is written and the exit status is not 0.
+(SALON_DRIVES="D=/srv/salon;E=/media/cdrom"); so is the result, which goes into a folder that
+exists and never over the model or the photo. A photo's .box file holds "x y w h" within
++-1048576. On failure the program's message is printed on stderr, nothing is written and the
+exit status is not 0.
 )";
 }
 
