@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core
+  libopencv-objdetect-dev libopencv-photo-dev opencv-data
   "$@"
 )
 missing=()

@@ -8,6 +8,7 @@
 //
 // Coordinates are model pixels, (0, 0) the top-left pixel, y down. Paths are Windows-style strings
 // ("D:\ds1\ha007.DSL") resolved through the drive table; native paths pass through unchanged.
+#include "editor/engine/AutoPlacement.h"
 #include "editor/engine/PhotoCropper.h"
 #include "editor/engine/PixelBuffer.h"
 #include "editor/engine/RegionMasks.h"
@@ -20,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -50,6 +52,18 @@ struct FaceState {
     float Angle = 0.0f;
 };
 using HistoryEntry = std::array<float, 8>;
+
+// What the automatic placement found and did (Engine::AutoPlace).
+enum class PlaceOutcome { Placed, NoPhoto, NoFace, DetectorMissing };
+struct AutoPlaceResult {
+    PlaceOutcome outcome = PlaceOutcome::NoPhoto;
+    FacePlacement placement;       // model coordinates
+    Rect face;                     // photo pixels: the .box, or the detector's square
+    bool fromBox = false;
+    bool eyesFound = false;
+    PointF leftEye, rightEye;      // photo pixels
+    std::string missingFile;       // DetectorMissing: the cascade that could not be read
+};
 
 class Engine {
 public:
@@ -148,6 +162,15 @@ public:
     // Whether RenderFace and ComposeResult ran their pixel work (for the commands' callers).
     bool LastComposeDrew = false;
 
+    // Automatic placement (AutoPlace.cpp): finds the face of the loaded photo (its .box file when
+    // one lies beside it, else the detector) and sets scale, offset and angle so that it sits in
+    // the model's cut-out; the turn and tilt go back to 0 and the mirror is undone. One undo step
+    // (in the modes that keep a history), then the face and the result are rebuilt. Anything but
+    // Placed leaves the transform state, the history and the pictures as they were.
+    AutoPlaceResult AutoPlace();
+    // Where the cascades are looked for; empty: cascadeDirectory().
+    std::string CascadeDir;
+
     // Face colour and hair.
     void FaceColourCommand(int32_t button);
     bool SwatchClick(int32_t index);
@@ -162,6 +185,9 @@ private:
     std::optional<Bitmap> readUsablePhoto(std::string& path);
     void resetTransforms();
     void colourBuffers();
+    std::optional<AutoPlaceResult> locateFace();
+    std::unique_ptr<FaceFinder> m_finder;
+    std::string m_finderDir;
 };
 
 } // namespace salon
