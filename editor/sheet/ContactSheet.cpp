@@ -88,6 +88,7 @@ Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const Fac
     if (!picture) return Error{photo.string() + ": " + picture.error()};
     const Bitmap& p = picture.value();
     PreparedPhoto out{photo, face ? *face : faceBoxFor(photo, p.width, p.height)};
+    out.detect = !face && !readFaceBox(photo.string());
     if (p.width <= MaxPhotoW && p.height <= MaxPhotoH) return out;
 
     // The editor would hand this photo to the crop dialog; a sheet has no one to ask, so it
@@ -105,6 +106,33 @@ Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const Fac
     return out;
 }
 
+namespace {
+
+// The face box's height fills the cut-out, centred across it, at its top. False when the model has
+// no cut-out.
+bool placeByFaceBox(Engine& engine, const FaceBox& face)
+{
+    // The cut-out's bounding box from polygon set 1.
+    int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
+    for (const auto& [x, y] : engine.Set1.points) {
+        left = std::min(left, x); right = std::max(right, x);
+        top = std::min(top, y); bottom = std::max(bottom, y);
+    }
+    if (left >= right || top >= bottom) return false;
+    FaceState state = engine.State();
+    const float scale = float(bottom - top) / float(face.h);
+    state.ScaleX = state.ScaleY = scale;
+    const float faceCentre = (float(face.x) + float(face.w) / 2.0f) * scale;
+    state.FaceX = roundHalfEven(float(left + right) / 2.0f - faceCentre);
+    state.FaceY = roundHalfEven(float(top) - float(face.y) * scale);
+    engine.SetState(state);
+    engine.RenderFace(true);
+    engine.ComposeResult();
+    return true;
+}
+
+} // namespace
+
 Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedPhoto& photo, bool withFace,
                                    int32_t swatch)
 {
@@ -121,23 +149,8 @@ Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedP
         ui.fileAnswers.push_back(FileDialogAnswer{{photo.path.string()}, 1});
         if (!engine.LoadPhoto(false)) return said(photo.path.string() + " did not load");
         engine.EditMode = 2;
-
-        // The cut-out's bounding box from polygon set 1.
-        int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-        for (const auto& [x, y] : engine.Set1.points) {
-            left = std::min(left, x); right = std::max(right, x);
-            top = std::min(top, y); bottom = std::max(bottom, y);
-        }
-        if (left >= right || top >= bottom) return Error{modelPath + ": the model has no cut-out"};
-        FaceState state = engine.State();
-        const float scale = float(bottom - top) / float(photo.face.h);
-        state.ScaleX = state.ScaleY = scale;
-        const float faceCentre = (float(photo.face.x) + float(photo.face.w) / 2.0f) * scale;
-        state.FaceX = roundHalfEven(float(left + right) / 2.0f - faceCentre);
-        state.FaceY = roundHalfEven(float(top) - float(photo.face.y) * scale);
-        engine.SetState(state);
-        engine.RenderFace(true);
-        engine.ComposeResult();
+        const bool found = photo.detect && engine.AutoPlace().outcome == PlaceOutcome::Placed;
+        if (!found && !placeByFaceBox(engine, photo.face)) return Error{modelPath + ": the model has no cut-out"};
         engine.FaceColourCommand(0);
         if (swatch >= 0) engine.SwatchClick(swatch);
     }

@@ -28,7 +28,8 @@ const char* const Usage =
     "usage: --contact-sheet CATEGORY|all --photo FILE --out FILE.png [--face X,Y,W,H] [--drive D]\n"
     "                       [--columns N] [--scale F] [--swatch K] [--bare]\n"
     "Sets the photo's face into every model of the category (face colour at 100 %) and writes a\n"
-    "labelled grid. The face box (hairline to chin, photo pixels) defaults to FILE's .box file.\n"
+    "labelled grid. The face box (hairline to chin, photo pixels) defaults to FILE's .box file,\n"
+    "else the face detector places the face.\n"
     "--swatch K recolours the hair with swatch K (0..48) as a click on it would; --bare shows the\n"
     "models without a face.\n";
 
