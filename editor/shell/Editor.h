@@ -71,6 +71,7 @@ struct Form1 {
     ScrollBar HScroll1;                  // swatch scroll bar
     Timer Timer1;                        // auto-repeat of the placement arrows
     Timer Timer2;                        // waiting animation
+    Label Status;                        // what the automatic placement found, over the face view
 };
 
 // Commands whose work lives in other files; unset ones show the help page of their button.
@@ -177,6 +178,10 @@ public:
     // the catalogue and the open command would; for starting the editor on a given edit.
     bool loadChosenModel(const std::string& modelPath);
     bool loadPhotoFile(const std::string& photoPath);
+
+    // The photo's face found and set into the model's cut-out (one undo step); the status line
+    // says what became of it.
+    void autoPlaceFace();
 
     // The command-button topic of a face-edit mode (9 -> 10, 10 -> 11, 12 -> 13, 13 -> 14).
     static int32_t modeTopic(int32_t mode);

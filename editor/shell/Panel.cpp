@@ -48,6 +48,7 @@ void Editor::Funkce_MouseDown(int index, int button, int /*shift*/, int, int)
     if (index < 0 || index > 15)
         return;
     PressedMode = -1;
+    form.Status.Visible = false;  // what the last placement said is old news now
     for (int i = 2; i <= 4; ++i)
         if (form.Funkce[i].BorderStyle == 1)
             PressedMode = int16_t(i);
@@ -262,6 +263,9 @@ bool Editor::loadChosenModel(const std::string& modelPath)
     if (mode == 2)
         m_engine.RebuildResult();
     ShowPanel(mode);
+    // A new model has the photo set in again from the start: the face is placed anew.
+    if (loaded && mode == 2)
+        autoPlaceFace();
     return loaded;
 }
 
@@ -328,6 +332,8 @@ bool Editor::photoLoaded(bool ok, bool bothBefore, int32_t modeBefore)
     if (mode == 2)
         m_engine.RebuildResult();
     ShowPanel(mode);
+    if (ok && mode == 2)
+        autoPlaceFace();
     return ok;
 }
 
@@ -496,7 +502,7 @@ void Editor::Tlac_MouseUp(int index, int button, int, int, int)
         m_engine.RebuildResult();
         break;
     case 10:
-        // No function: an undo step here would only push a real one out of the short history.
+        autoPlaceFace();
         break;
     case 12:
         m_engine.UndoStep(0);

@@ -103,7 +103,7 @@ TEST_F(PanelTest, ModeButtonsSelectTheirModesAndSubPanels)
     EXPECT_FALSE(editor.form.Sipka[4].Visible);
     EXPECT_EQ(editor.form.Sipka[0].ToolTipText, " Posuv obličeje nahoru - jemně ");
     EXPECT_EQ(editor.form.SSipka[3].ToolTipText, " Posuv obličeje doprava - hrubě ");
-    EXPECT_EQ(editor.form.Tlac[0].ToolTipText, ResText(40));
+    EXPECT_EQ(editor.form.Tlac[0].ToolTipText, ResText(80));
     click(13);  // deformation: fine arrows only
     EXPECT_TRUE(editor.form.Sipka[3].Visible);
     EXPECT_FALSE(editor.form.SSipka[0].Visible);
@@ -339,7 +339,9 @@ TEST_F(PanelTest, ChoosingAModelRevealsTheRightPictureOnlyWhenItLoaded)
     };
     click(1);
     EXPECT_EQ(engine.editMode, 2);
-    EXPECT_EQ(engine.rebuilds, 1);
+    // The model set in, then the face placed into it.
+    EXPECT_EQ(engine.placements, 1);
+    EXPECT_EQ(engine.rebuilds, 2);
 }
 
 TEST_F(PanelTest, ACancelledPhotoOrModelKeepsTheResultOnScreen)
