@@ -42,6 +42,7 @@ enum SurfaceIndex : int32_t {
     ResourcePicture = 10,
 };
 inline constexpr int32_t SurfaceCount = 11;
+inline constexpr int32_t SeamlessFitButton = 2;
 
 // The transform state of the face, in the order the history keeps it.
 struct FaceState {
@@ -118,6 +119,7 @@ public:
 
     // --- Colour -----------------------------------------------------------------------------
     bool StrongMatch = false;  // face-colour button 0 sets it (divisor 1.2), button 1 clears it
+    bool SeamlessMatch = false;  // the face was last fitted seamlessly (button 2); swatches keep that
     uint32_t HairChoice = 0;   // chosen hair colour; 0 = the model's own
 
     // Surfaces and buffers (pixel work happens on buffers; surfaces are read and written whole).
@@ -171,8 +173,12 @@ public:
     // Where the cascades are looked for; empty: cascadeDirectory().
     std::string CascadeDir;
 
-    // Face colour and hair.
+    // Face colour and hair. Buttons 0 and 1 fit the face colour at 100 % and 60 %; button 2
+    // (SeamlessFitButton) blends the face in seamlessly (SeamlessFit.cpp).
     void FaceColourCommand(int32_t button);
+    // The seamless fit; false when the blend failed, after a message, with the composite and the
+    // face layer as they were before.
+    bool SeamlessFit();
     bool SwatchClick(int32_t index);
     void OwnHairColour();
     bool SwatchAllowed(int32_t index) const;

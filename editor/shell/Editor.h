@@ -64,7 +64,7 @@ struct Form1 {
     std::array<ImageButton, 4> TSipka;   // stamp diameters
     std::array<ImageButton, 2> QSipka;   // stamp coverage
     std::array<ImageButton, 1> Tlac;     // reset of the face-edit mode
-    std::array<ImageButton, 2> OblImg;   // fit at 100 % and 60 %
+    std::array<ImageButton, 3> OblImg;   // fit at 100 % and 60 %, and the seamless fit
     std::array<ImageButton, 4> BarImg;   // swatch banks and the model's own colour
     std::array<ImageControl, 2> Image1;  // waiting images over the two pictures
     std::array<PictureBox, 2> Vzornik;   // visible swatch strip and the hidden palette

@@ -368,6 +368,7 @@ void Editor::ShowPanel(int32_t mode)
     case 4:
         form.OblImg[0].Picture = face::Fit100;
         form.OblImg[1].Picture = face::Fit60;
+        form.OblImg[2].Picture = face::FitSeamless;
         for (auto& b : form.OblImg) b.Visible = true;
         break;
     case 5:
@@ -529,7 +530,7 @@ void Editor::Tlac_MouseUp(int index, int button, int, int, int)
 
 void Editor::OblImg_MouseDown(int index, int button, int, int, int)
 {
-    if (index < 0 || index > 1)
+    if (index < 0 || index >= int(form.OblImg.size()))
         return;
     form.OblImg[index].BorderStyle = 1;
     if (button == RightButton) {
@@ -540,7 +541,7 @@ void Editor::OblImg_MouseDown(int index, int button, int, int, int)
 
 void Editor::OblImg_MouseUp(int index, int button, int, int, int)
 {
-    if (index < 0 || index > 1)
+    if (index < 0 || index >= int(form.OblImg.size()))
         return;
     if (button == LeftButton) {
         m_ui.setCursor(Cursor::Hourglass);

@@ -511,3 +511,39 @@ TEST_F(PanelTest, WaitingImagesAnimateUntilBothPicturesHaveContent)
 
 } // namespace
 } // namespace salon::test
+
+namespace salon::test {
+namespace {
+
+struct FitPanel : ::testing::Test, EditorFixture {};
+
+TEST_F(FitPanel, TheSeamlessFitSitsWithTheOtherFitsAndRunsAsTheirThirdLevel)
+{
+    loadBoth();
+    click(2);
+    const ImageButton& seamless = editor.form.OblImg[2];
+    EXPECT_TRUE(seamless.Visible);
+    EXPECT_EQ(seamless.ToolTipText, ResText(84));
+    // Below the two levels, overlapping neither.
+    EXPECT_GE(seamless.Top, editor.form.OblImg[0].Top + editor.form.OblImg[0].Height);
+
+    editor.OblImg_MouseDown(2, LeftButton, 0, 0, 0);
+    EXPECT_EQ(seamless.BorderStyle, 1);
+    editor.OblImg_MouseUp(2, LeftButton, 0, 0, 0);
+    EXPECT_EQ(seamless.BorderStyle, 0);
+    EXPECT_EQ(engine.fits, std::vector<int32_t>{2});
+
+    editor.OblImg_MouseDown(2, RightButton, 0, 0, 0);
+    editor.OblImg_MouseUp(2, RightButton, 0, 0, 0);
+    EXPECT_EQ(engine.fits.size(), 1u);  // help only
+    EXPECT_EQ(hints.back(), 2);
+    editor.OblImg_MouseUp(3, LeftButton, 0, 0, 0);  // no such button
+    EXPECT_EQ(engine.fits.size(), 1u);
+
+    engine.editMode = 2;  // no fitted result on screen: no question before the move mode
+    click(11);
+    EXPECT_FALSE(seamless.Visible);
+}
+
+} // namespace
+} // namespace salon::test

@@ -27,12 +27,13 @@ namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
+constexpr int32_t SeamlessLevel = -1;  // --fit seamless
 
 struct RenderRequest {
     std::string model, photo, out;
     FaceState state;
     bool scaleGiven = false, offsetGiven = false;
-    std::optional<int32_t> fit;     // 100 or 60
+    std::optional<int32_t> fit;     // 100 or 60, or SeamlessLevel
     std::optional<int32_t> swatch;  // table index 0..48
     bool autoPlace = false;          // --auto: the face found and placed before rendering
     bool printPlacement = false;     // --print-placement: the placement as one JSON line
@@ -105,7 +106,8 @@ RenderRequest parseRequest(int argc, char** argv)
         } else if (opt == "--fit") {
             const std::string v = value();
             int32_t level = 0;
-            if (!parseInt(v, level) || (level != 100 && level != 60)) throw UsageError{"--fit is 100 or 60"};
+            if (v == "seamless") level = SeamlessLevel;
+            else if (!parseInt(v, level) || (level != 100 && level != 60)) throw UsageError{"--fit is 100, 60 or seamless"};
             r.fit = level;
         } else if (opt == "--swatch") {
             const std::string v = value();
@@ -211,7 +213,11 @@ int render(RenderRequest r, bool placeByBox, std::ostream& out, std::ostream& er
     engine.MaskFaceLayer();
     engine.ShowFaceViewAndResult();
 
-    if (r.fit) engine.FaceColourCommand(*r.fit == 100 ? 0 : 1);
+    if (r.fit && *r.fit == SeamlessLevel) {
+        if (!engine.SeamlessFit()) return ExitFailure;  // the engine has said why
+    } else if (r.fit) {
+        engine.FaceColourCommand(*r.fit == 100 ? 0 : 1);
+    }
     if (r.swatch) {
         if (!engine.SwatchAllowed(*r.swatch)) {
             err << "Swatch " << *r.swatch << " (value " << SwatchValue(*r.swatch) << ") is outside the model's colour range "
@@ -272,6 +278,7 @@ std::string batchHelp()
       --scale SX,SY     scale of the photo into model pixels (default 1,1)
       --offset X,Y      model position of the scaled photo's top-left corner (default 0,0)
       --fit 100|60      match the face colour to the model at 100 % or 60 %
+      --fit seamless    blend the face into the model's skin without a colour step
       --swatch K        recolour the hair with swatch K (0..48) of the colour table
       --auto            find the face (the photo's .box file, else the face detector) and set
                         scale, offset and angle so that it sits in the model's cut-out
