@@ -77,3 +77,17 @@ TEST_F(BatchPlacement, HandPlacementOptionsContradictAuto)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BatchPlacement, FitSeamlessBlendsAndOtherLevelsAreRefused)
+{
+    ASSERT_EQ(0, run({"--offset", "40,40", "--fit", "seamless", "--out", file("s.bmp")})) << err.str();
+    ASSERT_EQ(0, run({"--offset", "40,40", "--fit", "100", "--out", file("f.bmp")})) << err.str();
+    EXPECT_NE(loadPicture(file("s.bmp")).value(), loadPicture(file("f.bmp")).value());
+    EXPECT_EQ(2, run({"--fit", "70", "--out", file("x.bmp")}));
+    EXPECT_NE(std::string::npos, err.str().find("100, 60 or seamless"));
+    EXPECT_FALSE(std::filesystem::exists(file("x.bmp")));
+}
+
+} // namespace
