@@ -32,7 +32,10 @@ std::optional<AutoPlaceResult> Engine::locateFace()
     AutoPlaceResult r;
     FaceGuess guess;
     const auto native = nativePath(PhotoFile);
-    const auto box = native ? readFaceBox(native->string()) : std::nullopt;
+    auto box = native ? readFaceBox(native->string()) : std::nullopt;
+    // A box that does not lie within the photo belongs to another picture (an edited or resized
+    // copy of the photo): the detector decides then.
+    if (box && (box->left < 0 || box->top < 0 || box->right > PhotoW || box->bottom > PhotoH)) box.reset();
     if (box) {
         // The box is the truth; the eyes, where the detector can run and finds them, give the turn.
         r.fromBox = true;

@@ -174,6 +174,16 @@ TEST_F(AutoPlaceCommand, ABoxBesideThePhotoPlacesItInOneStepThatUndoes)
     EXPECT_EQ(0, engine.HistoryCount);
 }
 
+TEST_F(AutoPlaceCommand, ABoxReachingBeyondThePhotoIsNotItsBox)
+{
+    load(test::makePhoto(200, 240), "150 60 80 90");  // 150 + 80 > 200
+    engine.CascadeDir = file("no-cascades");
+    const AutoPlaceResult r = engine.AutoPlace();
+    EXPECT_FALSE(r.fromBox);
+    EXPECT_EQ(PlaceOutcome::DetectorMissing, r.outcome);
+    EXPECT_EQ(0, engine.HistoryCount);
+}
+
 TEST_F(AutoPlaceCommand, NoFaceOrNoDetectorLeavesEverythingAsItWas)
 {
     load(test::makePhoto(200, 240));

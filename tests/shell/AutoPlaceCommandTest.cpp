@@ -90,11 +90,5 @@ TEST_F(AutoPlaceInEditor, TheMoveModesBottomButtonPlacesAgainAndExplainsItself)
     EXPECT_EQ(engine.placements, 1);
 }
 
-TEST(AutoPlaceTexts, EveryLanguageHasTheNewTexts)
-{
-    for (int32_t block = 0; block < 5000; block += 1000)
-        for (int32_t id = 80; id <= 85; ++id) EXPECT_FALSE(ResText(block + id).empty()) << block + id;
-}
-
 } // namespace
 } // namespace salon::test

@@ -1,11 +1,12 @@
 // Face and eye finding with OpenCV's Haar cascades.
 //
 // A frontal-face cascade finds faces turned by up to about 12 degrees. Salon photos are mostly
-// upright, so the photo is searched as it is first and, only when nothing is found there, turned
-// by 15 degrees either way. The eyes are then looked for in a second, closer pass: the face is
-// turned upright by its first eye line and scaled to a fixed size, so the eye cascade always sees
-// eyes of the size it was trained on, however large the face is in the photo; that pass also gives
-// the final square and eye line, in the face's own frame.
+// upright, so the photo is searched as it is first and, only when no face with two eyes is found
+// there, turned by 15 degrees either way; small faces get a second, larger search. Every square
+// found is looked at again closely: cut out, scaled to a fixed size and, when its eye line leans,
+// turned upright by it, so the eye cascade always sees eyes of the size it was trained on however
+// large the face is in the photo. A square without two eyes is taken only when no square of any
+// search has them (a face behind dark glasses): false squares rarely show a pair of eyes.
 #include "editor/engine/vision/FaceFinder.h"
 
 #include <opencv2/imgproc.hpp>
