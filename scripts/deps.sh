@@ -11,6 +11,7 @@ packages=(
   qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core
   qt6-svg-dev help2man desktop-file-utils appstream strace
+  libopencv-objdetect-dev libopencv-photo-dev opencv-data
   "$@"
 )
 missing=()

@@ -8,6 +8,7 @@
 //
 // Coordinates are model pixels, (0, 0) the top-left pixel, y down. Paths are Windows-style strings
 // ("D:\ds1\ha007.DSL") resolved through the drive table; native paths pass through unchanged.
+#include "editor/engine/AutoPlacement.h"
 #include "editor/engine/PhotoCropper.h"
 #include "editor/engine/PixelBuffer.h"
 #include "editor/engine/RegionMasks.h"
@@ -20,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -40,6 +42,7 @@ enum SurfaceIndex : int32_t {
     ResourcePicture = 10,
 };
 inline constexpr int32_t SurfaceCount = 11;
+inline constexpr int32_t SeamlessFitButton = 2;
 
 // The transform state of the face, in the order the history keeps it.
 struct FaceState {
@@ -50,6 +53,18 @@ struct FaceState {
     float Angle = 0.0f;
 };
 using HistoryEntry = std::array<float, 8>;
+
+// What the automatic placement found and did (Engine::AutoPlace).
+enum class PlaceOutcome { Placed, NoPhoto, NoFace, DetectorMissing };
+struct AutoPlaceResult {
+    PlaceOutcome outcome = PlaceOutcome::NoPhoto;
+    FacePlacement placement;       // model coordinates
+    Rect face;                     // photo pixels: the .box, or the detector's square
+    bool fromBox = false;
+    bool eyesFound = false;
+    PointF leftEye, rightEye;      // photo pixels
+    std::string missingFile;       // DetectorMissing: the cascade that could not be read
+};
 
 class Engine {
 public:
@@ -104,6 +119,7 @@ public:
 
     // --- Colour -----------------------------------------------------------------------------
     bool StrongMatch = false;  // face-colour button 0 sets it (divisor 1.2), button 1 clears it
+    bool SeamlessMatch = false;  // the face was last fitted seamlessly (button 2); swatches keep that
     uint32_t HairChoice = 0;   // chosen hair colour; 0 = the model's own
 
     // Surfaces and buffers (pixel work happens on buffers; surfaces are read and written whole).
@@ -148,8 +164,21 @@ public:
     // Whether RenderFace and ComposeResult ran their pixel work (for the commands' callers).
     bool LastComposeDrew = false;
 
-    // Face colour and hair.
+    // Automatic placement (AutoPlace.cpp): finds the face of the loaded photo (its .box file when
+    // one lies beside it, else the detector) and sets scale, offset and angle so that it sits in
+    // the model's cut-out; the turn and tilt go back to 0 and the mirror is undone. One undo step
+    // (in the modes that keep a history), then the face and the result are rebuilt. Anything but
+    // Placed leaves the transform state, the history and the pictures as they were.
+    AutoPlaceResult AutoPlace();
+    // Where the cascades are looked for; empty: cascadeDirectory().
+    std::string CascadeDir;
+
+    // Face colour and hair. Buttons 0 and 1 fit the face colour at 100 % and 60 %; button 2
+    // (SeamlessFitButton) blends the face in seamlessly (SeamlessFit.cpp).
     void FaceColourCommand(int32_t button);
+    // The seamless fit; false when the blend failed, after a message, with the composite and the
+    // face layer as they were before.
+    bool SeamlessFit();
     bool SwatchClick(int32_t index);
     void OwnHairColour();
     bool SwatchAllowed(int32_t index) const;
@@ -162,6 +191,9 @@ private:
     std::optional<Bitmap> readUsablePhoto(std::string& path);
     void resetTransforms();
     void colourBuffers();
+    std::optional<AutoPlaceResult> locateFace();
+    std::unique_ptr<FaceFinder> m_finder;
+    std::string m_finderDir;
 };
 
 } // namespace salon

@@ -18,6 +18,11 @@ void Engine::colourBuffers()
 
 void Engine::FaceColourCommand(int32_t button)
 {
+    if (button == SeamlessFitButton) {
+        SeamlessFit();
+        return;
+    }
+    SeamlessMatch = false;
     ui.setCursor(Cursor::Hourglass);
     colourBuffers();
     HairChoice = 0;
@@ -41,7 +46,11 @@ bool Engine::SwatchClick(int32_t index)
     if (!SwatchAllowed(index)) return false;
     HairChoice = SwatchColours(index);
     colourBuffers();
-    MatchFaceColour(FaceBuffer, BaseBuffer, Mask1, SkinColour, StrongMatch, WorkBuffer);
+    // A seamlessly fitted face stays seamless under a new hair colour; should the blend fail now,
+    // the face is matched as the colour buttons match it rather than left out.
+    std::string why;
+    if (!SeamlessMatch || !SeamlessFaceColour(FaceBuffer, BaseBuffer, Mask1, WorkBuffer, why))
+        MatchFaceColour(FaceBuffer, BaseBuffer, Mask1, SkinColour, StrongMatch, WorkBuffer);
     BlendHair(Model1Buffer, Mask2, Mask3, WorkBuffer);
     // The recolouring blends over the finished face, not over model picture 2.
     BaseBuffer = WorkBuffer;

@@ -11,6 +11,7 @@
 #include "library/formats/ModelFile.h"
 
 #include <cstdint>
+#include <string>
 
 namespace salon {
 
@@ -20,6 +21,13 @@ void MatchFaceColour(const PixelBuffer& face, const PixelBuffer& base, const dsl
                      bool strong, PixelBuffer& work);
 
 void BlendHair(const PixelBuffer& model1, const dsl::Mask& mask2, const dsl::Mask& mask3, PixelBuffer& work);
+
+// The face blended into the base in the gradient domain over the pixels where mask 1 is 8 or more
+// (no colour step at the mask's edge), then laid into the work buffer through mask 1 as
+// MatchFaceColour lays its corrected face. False, with the reason in why and the work buffer
+// untouched, when the blend cannot be made.
+bool SeamlessFaceColour(const PixelBuffer& face, const PixelBuffer& base, const dsl::Mask& mask1, PixelBuffer& work,
+                        std::string& why);
 
 // colour 0 means the model's own hair: BlendHair.
 void RecolourHair(uint32_t colour, uint32_t hairColour, const PixelBuffer& model1, const PixelBuffer& base,

@@ -105,6 +105,9 @@ Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const Fac
         auto box = faceBoxFor(photo, p.width, p.height);
         if (!box) return Error{box.error()};
         out.face = box.value();
+        // Without a box file the detector places the face; the guessed box is its fallback.
+        auto boxFile = readFaceBoxFile(photo);
+        out.detect = boxFile && !boxFile.value();
     }
     if (p.width <= MaxPhotoW && p.height <= MaxPhotoH) return out;
 
@@ -123,6 +126,36 @@ Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const Fac
     return out;
 }
 
+namespace {
+
+// The face box's height fills the cut-out, centred across it, at its top. The cut-out's points may
+// lie anywhere a Long reaches, so its bounding box is taken in 64 bits.
+Result<bool> placeByFaceBox(Engine& engine, const FaceBox& face, const std::string& modelPath)
+{
+    int64_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
+    for (const auto& [x, y] : engine.Set1.points) {
+        left = std::min<int64_t>(left, x); right = std::max<int64_t>(right, x);
+        top = std::min<int64_t>(top, y); bottom = std::max<int64_t>(bottom, y);
+    }
+    if (left >= right || top >= bottom) return Error{modelPath + ": the model has no cut-out"};
+    FaceState state = engine.State();
+    const float scale = float(bottom - top) / float(face.h);
+    state.ScaleX = state.ScaleY = scale;
+    const float faceCentre = (float(face.x) + float(face.w) / 2.0f) * scale;
+    const float faceX = float(left + right) / 2.0f - faceCentre;
+    const float faceY = float(top) - float(face.y) * scale;
+    if (!(std::fabs(faceX) <= float(PictureSideLimit)) || !(std::fabs(faceY) <= float(PictureSideLimit)))
+        return Error{modelPath + ": the model's cut-out puts the face beyond any picture"};
+    state.FaceX = roundHalfEven(faceX);
+    state.FaceY = roundHalfEven(faceY);
+    engine.SetState(state);
+    engine.RenderFace(true);
+    engine.ComposeResult();
+    return true;
+}
+
+} // namespace
+
 Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedPhoto& photo, bool withFace,
                                    int32_t swatch)
 {
@@ -139,28 +172,11 @@ Result<Bitmap> renderFaceIntoModel(const std::string& modelPath, const PreparedP
         ui.fileAnswers.push_back(FileDialogAnswer{{photo.path.string()}, 1});
         if (!engine.LoadPhoto(false)) return said(photo.path.string() + " did not load");
         engine.EditMode = 2;
-
-        // The cut-out's bounding box from polygon set 1. Its points may lie anywhere a Long
-        // reaches, so the sums and differences are taken in 64 bits.
-        int64_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-        for (const auto& [x, y] : engine.Set1.points) {
-            left = std::min<int64_t>(left, x); right = std::max<int64_t>(right, x);
-            top = std::min<int64_t>(top, y); bottom = std::max<int64_t>(bottom, y);
+        const bool found = photo.detect && engine.AutoPlace().outcome == PlaceOutcome::Placed;
+        if (!found) {
+            auto placed = placeByFaceBox(engine, photo.face, modelPath);
+            if (!placed) return Error{placed.error()};
         }
-        if (left >= right || top >= bottom) return Error{modelPath + ": the model has no cut-out"};
-        FaceState state = engine.State();
-        const float scale = float(bottom - top) / float(photo.face.h);
-        state.ScaleX = state.ScaleY = scale;
-        const float faceCentre = (float(photo.face.x) + float(photo.face.w) / 2.0f) * scale;
-        const float faceX = float(left + right) / 2.0f - faceCentre;
-        const float faceY = float(top) - float(photo.face.y) * scale;
-        if (!(std::fabs(faceX) <= float(PictureSideLimit)) || !(std::fabs(faceY) <= float(PictureSideLimit)))
-            return Error{modelPath + ": the model's cut-out puts the face beyond any picture"};
-        state.FaceX = roundHalfEven(faceX);
-        state.FaceY = roundHalfEven(faceY);
-        engine.SetState(state);
-        engine.RenderFace(true);
-        engine.ComposeResult();
         engine.FaceColourCommand(0);
         if (swatch >= 0) engine.SwatchClick(swatch);
     }

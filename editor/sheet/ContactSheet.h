@@ -5,7 +5,8 @@
 // The face is placed from a face box in the photo (hairline to chin, cheek to cheek, photo
 // pixels): it is scaled evenly so that its height fills the model's cut-out, centred across it and
 // put at its top. The box comes from the command line or from "<photo>.box" beside the photo
-// ("x y w h"); without either, the middle of the photo is taken as the face.
+// ("x y w h"); without either, the engine's face detector places the face, and only when it finds
+// none is the middle of the photo taken as the face.
 #include "editor/engine/FaceBox.h"
 #include "platform/Bitmap.h"
 #include "platform/Result.h"
@@ -45,6 +46,7 @@ Result<FaceBox> faceBoxFor(const std::filesystem::path& photo, int32_t photoW, i
 struct PreparedPhoto {
     std::filesystem::path path;
     FaceBox face;
+    bool detect = false;  // no box was given: the detector places the face, `face` is the fallback
 };
 Result<PreparedPhoto> preparePhoto(const std::filesystem::path& photo, const FaceBox* face,
                                    const std::filesystem::path& scratch);

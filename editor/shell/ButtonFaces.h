@@ -30,5 +30,6 @@ inline constexpr int32_t FaceMask = 94;
 inline constexpr int32_t StampSize = 102;
 inline constexpr int32_t Coverage = 106;
 inline constexpr int32_t Bank = 108;
+inline constexpr int32_t FitSeamless = 112;
 
 } // namespace salon::face

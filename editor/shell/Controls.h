@@ -64,4 +64,10 @@ struct CommandButton : Control {
     std::string Caption;
 };
 
+// A line of text over the window; hidden until it has something to say.
+struct Label : Control {
+    Label() { Visible = false; }
+    std::string Caption;
+};
+
 } // namespace salon

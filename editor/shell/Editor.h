@@ -64,13 +64,14 @@ struct Form1 {
     std::array<ImageButton, 4> TSipka;   // stamp diameters
     std::array<ImageButton, 2> QSipka;   // stamp coverage
     std::array<ImageButton, 1> Tlac;     // reset of the face-edit mode
-    std::array<ImageButton, 2> OblImg;   // fit at 100 % and 60 %
+    std::array<ImageButton, 3> OblImg;   // fit at 100 % and 60 %, and the seamless fit
     std::array<ImageButton, 4> BarImg;   // swatch banks and the model's own colour
     std::array<ImageControl, 2> Image1;  // waiting images over the two pictures
     std::array<PictureBox, 2> Vzornik;   // visible swatch strip and the hidden palette
     ScrollBar HScroll1;                  // swatch scroll bar
     Timer Timer1;                        // auto-repeat of the placement arrows
     Timer Timer2;                        // waiting animation
+    Label Status;                        // what the automatic placement found, over the face view
 };
 
 // Commands whose work lives in other files; unset ones show the help page of their button.
@@ -177,6 +178,10 @@ public:
     // the catalogue and the open command would; for starting the editor on a given edit.
     bool loadChosenModel(const std::string& modelPath);
     bool loadPhotoFile(const std::string& photoPath);
+
+    // The photo's face found and set into the model's cut-out (one undo step); the status line
+    // says what became of it.
+    void autoPlaceFace();
 
     // The command-button topic of a face-edit mode (9 -> 10, 10 -> 11, 12 -> 13, 13 -> 14).
     static int32_t modeTopic(int32_t mode);

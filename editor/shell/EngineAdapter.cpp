@@ -16,6 +16,18 @@ void EngineAdapter::RebuildResult()
     e.ShowFaceViewAndResult();
 }
 
+EngineLink::PlaceAnswer EngineAdapter::AutoPlace()
+{
+    const AutoPlaceResult r = e.AutoPlace();
+    switch (r.outcome) {
+    case PlaceOutcome::Placed: return {Placing::Placed, {}};
+    case PlaceOutcome::NoFace: return {Placing::NoFace, {}};
+    case PlaceOutcome::DetectorMissing: return {Placing::DetectorMissing, r.missingFile};
+    case PlaceOutcome::NoPhoto: break;
+    }
+    return {Placing::NoPhoto, {}};
+}
+
 void EngineAdapter::MirrorFace()
 {
     e.Angle = -e.Angle;

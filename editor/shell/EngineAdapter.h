@@ -37,6 +37,7 @@ public:
     bool ChooseModel() override { return e.ModelChosen(); }
     bool LoadPhoto(bool reload) override { return e.LoadPhoto(reload); }
     void FitFace(int32_t level) override { e.FaceColourCommand(level); }
+    PlaceAnswer AutoPlace() override;
 
     // Where the right view's frame starts (the left one starts at 5).
     int32_t rightFrameLeft = 0;

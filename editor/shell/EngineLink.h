@@ -56,8 +56,17 @@ public:
     virtual bool ChooseModel() = 0;
     // LoadPhoto: reload = false asks the user for the file. False when nothing was loaded.
     virtual bool LoadPhoto(bool reload) = 0;
-    // The face-colour command: 0 = 100 %, 1 = 60 % of the model's face colour.
+    // The face-colour command: 0 = 100 %, 1 = 60 % of the model's face colour, 2 the seamless fit.
     virtual void FitFace(int32_t level) = 0;
+
+    // The face of the photo found and set into the cut-out as one undo step, both views redrawn;
+    // anything but Placed changes nothing.
+    enum class Placing { Placed, NoPhoto, NoFace, DetectorMissing };
+    struct PlaceAnswer {
+        Placing outcome = Placing::NoPhoto;
+        std::string missingFile;  // DetectorMissing: the detector file that could not be read
+    };
+    virtual PlaceAnswer AutoPlace() = 0;
 };
 
 } // namespace salon

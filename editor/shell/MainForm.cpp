@@ -88,6 +88,7 @@ bool Editor::InitMainWindow()
         form.Funkce[i].ToolTipText = ResText(10 + i);
     form.OblImg[0].ToolTipText = ResText(159);
     form.OblImg[1].ToolTipText = ResText(158);
+    form.OblImg[2].ToolTipText = ResText(84);
     for (int k = 0; k < 4; ++k)
         form.TSipka[k].ToolTipText = ResText(154 + k);
     form.QSipka[0].ToolTipText = ResText(62);
@@ -132,6 +133,9 @@ void Editor::layoutControls()
         auto& b = form.OblImg[k];
         b.Left = l.PanelX + 50 * k, b.Top = y0, b.Width = FunkceSize, b.Height = FunkceSize;
     }
+    // The seamless fit below the two levels, centred under them.
+    form.OblImg[2].Left = l.PanelX + 25, form.OblImg[2].Top = y0 + 47;
+    form.OblImg[2].Width = FunkceSize, form.OblImg[2].Height = FunkceSize;
     for (int k = 0; k < 4; ++k) {
         auto& b = form.BarImg[k];
         b.Left = l.PanelX + 50 * (k % 2), b.Top = y0 + 47 * (k / 2), b.Width = FunkceSize, b.Height = FunkceSize;

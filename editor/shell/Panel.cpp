@@ -48,6 +48,7 @@ void Editor::Funkce_MouseDown(int index, int button, int /*shift*/, int, int)
     if (index < 0 || index > 15)
         return;
     PressedMode = -1;
+    form.Status.Visible = false;  // what the last placement said is old news now
     for (int i = 2; i <= 4; ++i)
         if (form.Funkce[i].BorderStyle == 1)
             PressedMode = int16_t(i);
@@ -262,6 +263,9 @@ bool Editor::loadChosenModel(const std::string& modelPath)
     if (mode == 2)
         m_engine.RebuildResult();
     ShowPanel(mode);
+    // A new model has the photo set in again from the start: the face is placed anew.
+    if (loaded && mode == 2)
+        autoPlaceFace();
     return loaded;
 }
 
@@ -328,6 +332,8 @@ bool Editor::photoLoaded(bool ok, bool bothBefore, int32_t modeBefore)
     if (mode == 2)
         m_engine.RebuildResult();
     ShowPanel(mode);
+    if (ok && mode == 2)
+        autoPlaceFace();
     return ok;
 }
 
@@ -362,6 +368,7 @@ void Editor::ShowPanel(int32_t mode)
     case 4:
         form.OblImg[0].Picture = face::Fit100;
         form.OblImg[1].Picture = face::Fit60;
+        form.OblImg[2].Picture = face::FitSeamless;
         for (auto& b : form.OblImg) b.Visible = true;
         break;
     case 5:
@@ -496,7 +503,7 @@ void Editor::Tlac_MouseUp(int index, int button, int, int, int)
         m_engine.RebuildResult();
         break;
     case 10:
-        // No function: an undo step here would only push a real one out of the short history.
+        autoPlaceFace();
         break;
     case 12:
         m_engine.UndoStep(0);
@@ -523,7 +530,7 @@ void Editor::Tlac_MouseUp(int index, int button, int, int, int)
 
 void Editor::OblImg_MouseDown(int index, int button, int, int, int)
 {
-    if (index < 0 || index > 1)
+    if (index < 0 || index >= int(form.OblImg.size()))
         return;
     form.OblImg[index].BorderStyle = 1;
     if (button == RightButton) {
@@ -534,7 +541,7 @@ void Editor::OblImg_MouseDown(int index, int button, int, int, int)
 
 void Editor::OblImg_MouseUp(int index, int button, int, int, int)
 {
-    if (index < 0 || index > 1)
+    if (index < 0 || index >= int(form.OblImg.size()))
         return;
     if (button == LeftButton) {
         m_ui.setCursor(Cursor::Hourglass);

@@ -200,7 +200,7 @@ int32_t resetTooltipId(int32_t mode)
 {
     switch (mode) {
     case 9: return 34;
-    case 10: return 40;
+    case 10: return 80;
     case 12: return 43;
     case 13: return 50;
     default: return 0;

@@ -1,5 +1,6 @@
 // The demo data drive the build makes: what the editor finds on it, and that the sample face
 // goes into every model through the engine.
+#include "editor/engine/vision/FaceFinder.h"
 #include "editor/sheet/ContactSheet.h"
 #include "library/formats/FileBytes.h"
 #include "library/formats/ModelFile.h"
@@ -142,6 +143,35 @@ TEST(DemoPhoto, OversizedPhotosAreReducedWithTheirFaceBox)
     EXPECT_EQ(prepared.value().face.x, 126);  // 180 * 360 / 512
     EXPECT_EQ(prepared.value().face.h, 71);
     fs::remove_all(fs::temp_directory_path() / ("salon-sheet-test-" + std::to_string(::getpid())));
+}
+
+// A photo without a .box beside it is placed by the face detector, not by the guess of the middle
+// of the photo; a face box given or lying beside it still places it as before.
+TEST(DemoPhoto, APhotoWithoutABoxIsPlacedByTheDetector)
+{
+    if (!FaceFinder().ready()) GTEST_SKIP() << "no cascades installed";
+    const fs::path dir = fs::temp_directory_path() / ("salon-sheet-detect-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::copy_file(Drive / "photos" / "face.jpg", dir / "face.jpg");
+    auto bare = preparePhoto(dir / "face.jpg", nullptr, dir);
+    ASSERT_TRUE(bare) << bare.error();
+    EXPECT_TRUE(bare.value().detect);
+    auto boxed = preparePhoto(Drive / "photos" / "face.jpg", nullptr, dir);
+    ASSERT_TRUE(boxed);
+    EXPECT_FALSE(boxed.value().detect);
+    FaceBox given{105, 96, 115, 126};
+    EXPECT_FALSE(preparePhoto(dir / "face.jpg", &given, dir).value().detect);
+
+    const auto models = readCatalogue('D');
+    ASSERT_TRUE(models);
+    const std::string model = catalogueModelPath('D', models.value().front(), 1);
+    PreparedPhoto guessed = bare.value();
+    guessed.detect = false;
+    auto detected = renderFaceIntoModel(model, bare.value());
+    auto middle = renderFaceIntoModel(model, guessed);
+    ASSERT_TRUE(detected && middle);
+    EXPECT_NE(detected.value(), middle.value());
+    fs::remove_all(dir);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "editor/shell/Editor.h"
 #include "editor/shell/EngineAdapter.h"
 #include "editor/shell/qt/MainWindow.h"
+#include "editor/shell/texts/Texts.h"
 #include "platform/qt/QtImage.h"
 
 #include <QApplication>
@@ -79,6 +80,28 @@ TEST_F(EditorView, ModelAndPhotoFromTheDemoDriveFillBothViews)
     EXPECT_LT(engine.CutCentreX, cut.right);
 }
 
+// Opening the demo photo into a model places its face by itself; Backspace brings back the start
+// every photo had before: scale 1 at the model's top-left corner.
+TEST_F(EditorView, TheOpenedPhotoIsPlacedAndBackspaceReturnsToTheStart)
+{
+    ASSERT_TRUE(loadDemo());
+    MainWindow window(editor);
+    window.syncFromModel();
+    window.show();
+    EXPECT_EQ(engine.HistoryCount, 1);
+    EXPECT_NE(engine.ScaleX, 1.0f);
+    EXPECT_TRUE(editor.form.Status.Visible);
+    EXPECT_EQ(editor.form.Status.Caption, ResText(83));
+
+    QTest::keyClick(&window, Qt::Key_Backspace);
+    EXPECT_EQ(engine.ScaleX, 1.0f);
+    EXPECT_EQ(engine.ScaleY, 1.0f);
+    EXPECT_EQ(engine.FaceX, 0);
+    EXPECT_EQ(engine.FaceY, 0);
+    EXPECT_EQ(engine.Angle, 0.0f);
+    EXPECT_EQ(engine.HistoryCount, 0);
+}
+
 TEST_F(EditorView, MouseAndKeysThroughTheWindowReachTheHandlers)
 {
     ASSERT_TRUE(loadDemo());
@@ -90,7 +113,8 @@ TEST_F(EditorView, MouseAndKeysThroughTheWindowReachTheHandlers)
     ASSERT_EQ(engine.EditMode, 10);
     EXPECT_EQ(editor.form.Funkce[11].BorderStyle, 1);
     const Bitmap before = engine.Surfaces[5].image();
-    const int32_t x0 = engine.FaceX;
+    // The face was placed automatically when the demo photo met the model: steps count from there.
+    const int32_t x0 = engine.FaceX, y0 = engine.FaceY;
 
     // A held coarse arrow: pressed look while down, one step at once, released on mouse-up.
     const QPoint right = centreOf(editor.form.SSipka[3]);
@@ -104,9 +128,9 @@ TEST_F(EditorView, MouseAndKeysThroughTheWindowReachTheHandlers)
     EXPECT_NE(engine.Surfaces[5].image(), before);
 
     QTest::mouseClick(&window, Qt::LeftButton, Qt::ShiftModifier, centreOf(editor.form.Sipka[1]));
-    EXPECT_EQ(engine.FaceY, 30);
+    EXPECT_EQ(engine.FaceY, y0 + 30);
     QTest::keyClick(&window, Qt::Key_Backspace);
-    EXPECT_EQ(engine.FaceY, 0);
+    EXPECT_EQ(engine.FaceY, y0);
 
     hints.clear();
     QTest::mouseClick(&window, Qt::RightButton, {}, centreOf(editor.form.Funkce[2]));

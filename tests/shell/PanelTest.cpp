@@ -103,7 +103,7 @@ TEST_F(PanelTest, ModeButtonsSelectTheirModesAndSubPanels)
     EXPECT_FALSE(editor.form.Sipka[4].Visible);
     EXPECT_EQ(editor.form.Sipka[0].ToolTipText, " Posuv obličeje nahoru - jemně ");
     EXPECT_EQ(editor.form.SSipka[3].ToolTipText, " Posuv obličeje doprava - hrubě ");
-    EXPECT_EQ(editor.form.Tlac[0].ToolTipText, ResText(40));
+    EXPECT_EQ(editor.form.Tlac[0].ToolTipText, ResText(80));
     click(13);  // deformation: fine arrows only
     EXPECT_TRUE(editor.form.Sipka[3].Visible);
     EXPECT_FALSE(editor.form.SSipka[0].Visible);
@@ -339,7 +339,9 @@ TEST_F(PanelTest, ChoosingAModelRevealsTheRightPictureOnlyWhenItLoaded)
     };
     click(1);
     EXPECT_EQ(engine.editMode, 2);
-    EXPECT_EQ(engine.rebuilds, 1);
+    // The model set in, then the face placed into it.
+    EXPECT_EQ(engine.placements, 1);
+    EXPECT_EQ(engine.rebuilds, 2);
 }
 
 TEST_F(PanelTest, ACancelledPhotoOrModelKeepsTheResultOnScreen)
@@ -505,6 +507,42 @@ TEST_F(PanelTest, WaitingImagesAnimateUntilBothPicturesHaveContent)
     EXPECT_TRUE(editor.form.Picture1.Visible);
     EXPECT_TRUE(editor.form.Image1[0].picture.isNull());
     EXPECT_EQ(editor.form.Image1[0].Width, 5);
+}
+
+} // namespace
+} // namespace salon::test
+
+namespace salon::test {
+namespace {
+
+struct FitPanel : ::testing::Test, EditorFixture {};
+
+TEST_F(FitPanel, TheSeamlessFitSitsWithTheOtherFitsAndRunsAsTheirThirdLevel)
+{
+    loadBoth();
+    click(2);
+    const ImageButton& seamless = editor.form.OblImg[2];
+    EXPECT_TRUE(seamless.Visible);
+    EXPECT_EQ(seamless.ToolTipText, ResText(84));
+    // Below the two levels, overlapping neither.
+    EXPECT_GE(seamless.Top, editor.form.OblImg[0].Top + editor.form.OblImg[0].Height);
+
+    editor.OblImg_MouseDown(2, LeftButton, 0, 0, 0);
+    EXPECT_EQ(seamless.BorderStyle, 1);
+    editor.OblImg_MouseUp(2, LeftButton, 0, 0, 0);
+    EXPECT_EQ(seamless.BorderStyle, 0);
+    EXPECT_EQ(engine.fits, std::vector<int32_t>{2});
+
+    editor.OblImg_MouseDown(2, RightButton, 0, 0, 0);
+    editor.OblImg_MouseUp(2, RightButton, 0, 0, 0);
+    EXPECT_EQ(engine.fits.size(), 1u);  // help only
+    EXPECT_EQ(hints.back(), 2);
+    editor.OblImg_MouseUp(3, LeftButton, 0, 0, 0);  // no such button
+    EXPECT_EQ(engine.fits.size(), 1u);
+
+    engine.editMode = 2;  // no fitted result on screen: no question before the move mode
+    click(11);
+    EXPECT_FALSE(seamless.Visible);
 }
 
 } // namespace

@@ -161,9 +161,10 @@ TEST_F(Placement, MoveArrowsWithKeysAndTheDoNothingCombination)
     editor.SSipka_MouseUp(2, LeftButton, 0, 0, 0);
     EXPECT_EQ(editor.form.SSipka[2].BorderStyle, 0);
 
-    // The reset button of move mode has no function and costs no undo step.
+    // The bottom button of move mode places the face automatically, as one undo step.
     editor.Tlac_MouseUp(0, LeftButton, 0, 0, 0);
-    EXPECT_EQ(engine.undoOps.size(), 2u);
+    EXPECT_EQ(engine.placements, 1);
+    EXPECT_EQ(engine.undoOps.size(), 3u);
 }
 
 TEST_F(Placement, AHeldArrowRepeatsOncePerRedrawAndNeverPilesUp)

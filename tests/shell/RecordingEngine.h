@@ -60,6 +60,18 @@ struct RecordingEngine : EngineLink {
     bool ChooseModel() override { return modelLoads; }
     bool LoadPhoto(bool) override { return photoLoads; }
     void FitFace(int32_t level) override { fits.push_back(level); }
+    // The answer the next placements give; each placement is recorded as undo op 0 when placed.
+    PlaceAnswer placeAnswer{Placing::Placed, {}};
+    int placements = 0;
+    PlaceAnswer AutoPlace() override
+    {
+        ++placements;
+        if (placeAnswer.outcome == Placing::Placed) {
+            undoOps.push_back(0);
+            ++rebuilds;
+        }
+        return placeAnswer;
+    }
 };
 
 struct ScriptedHost : EditorHost {

@@ -32,13 +32,16 @@ constexpr int ExitUsage = 2;
 // The scaled photo is a picture of its own: its sides stay within what the editor's placement
 // allows, so the stretch never works on a picture larger than that.
 constexpr float MaxScaledSide = 32768.0f;
+constexpr int32_t SeamlessLevel = -1;  // --fit seamless
 
 struct RenderRequest {
     std::string model, photo, out;
     FaceState state;
     bool scaleGiven = false, offsetGiven = false;
-    std::optional<int32_t> fit;     // 100 or 60
+    std::optional<int32_t> fit;     // 100 or 60, or SeamlessLevel
     std::optional<int32_t> swatch;  // table index 0..48
+    bool autoPlace = false;          // --auto: the face found and placed before rendering
+    bool printPlacement = false;     // --print-placement: the placement as one JSON line
 };
 
 struct UsageError {
@@ -113,17 +116,26 @@ RenderRequest parseRequest(int argc, char** argv)
         } else if (opt == "--fit") {
             const std::string v = value();
             int32_t level = 0;
-            if (!parseInt(v, level) || (level != 100 && level != 60)) throw UsageError{"--fit is 100 or 60"};
+            if (v == "seamless") level = SeamlessLevel;
+            else if (!parseInt(v, level) || (level != 100 && level != 60)) throw UsageError{"--fit is 100, 60 or seamless"};
             r.fit = level;
         } else if (opt == "--swatch") {
             const std::string v = value();
             int32_t k = 0;
             if (!parseInt(v, k) || k < 0 || k >= SwatchCount) throw UsageError{"--swatch is a swatch number 0..48"};
             r.swatch = k;
+        } else if (opt == "--auto") {
+            r.autoPlace = true;
+        } else if (opt == "--print-placement") {
+            r.autoPlace = r.printPlacement = true;
         } else {
             throw UsageError{"unknown option " + opt};
         }
     }
+    // The detector looks at the photo as it was taken; a placement of its mirror image, or one
+    // given by hand, would contradict what it finds.
+    if (r.autoPlace && (r.state.Mirror || r.scaleGiven || r.offsetGiven || r.state.Angle != 0.0f))
+        throw UsageError{"--auto places the face itself: leave out --mirror, --scale, --offset and --angle"};
     return r;
 }
 
@@ -152,6 +164,41 @@ std::optional<std::string> scaleProblem(const FaceState& s, int32_t photoW, int3
            std::to_string(int32_t(MaxScaledSide)) + " pixels on each side";
 }
 
+// One JSON line: the placement in model coordinates, the face and the eyes in photo pixels.
+std::string placementJson(const Engine& e, const AutoPlaceResult& r)
+{
+    std::ostringstream j;
+    j.precision(6);
+    j << "{\"scale\":[" << e.ScaleX << "," << e.ScaleY << "],\"offset\":[" << e.FaceX << "," << e.FaceY
+      << "],\"angle\":" << r.placement.angle << ",\"mirror\":" << e.Mirror << ",\"face\":[" << r.face.left << ","
+      << r.face.top << "," << r.face.right << "," << r.face.bottom << "],\"eyes\":[";
+    if (r.eyesFound)
+        j << "[" << r.leftEye.x << "," << r.leftEye.y << "],[" << r.rightEye.x << "," << r.rightEye.y << "]";
+    j << "]}";
+    return j.str();
+}
+
+// The face found and set into the cut-out; false (with the reason on err) when it was not.
+bool placeAutomatically(Engine& engine, const RenderRequest& r, std::ostream& out, std::ostream& err)
+{
+    const AutoPlaceResult placed = engine.AutoPlace();
+    switch (placed.outcome) {
+    case PlaceOutcome::Placed: break;
+    case PlaceOutcome::NoFace: err << "No face found in " << r.photo << "\n"; return false;
+    case PlaceOutcome::DetectorMissing:
+        err << "The face detector cannot run: " << placed.missingFile << " is missing or unreadable (Debian package opencv-data)\n";
+        return false;
+    case PlaceOutcome::NoPhoto: err << "No photo and model to place a face in\n"; return false;
+    }
+    if (r.printPlacement) out << placementJson(engine, placed) << "\n";
+    // A head turn or tilt asked for goes on top of the found placement.
+    if (r.state.DeformH || r.state.DeformV) {
+        engine.DeformH = r.state.DeformH;
+        engine.DeformV = r.state.DeformV;
+    }
+    return true;
+}
+
 int render(RenderRequest r, bool placeByBox, std::ostream& out, std::ostream& err)
 {
     // The result must not land on the model or the photo it is made from, nor in a folder that
@@ -159,7 +206,8 @@ int render(RenderRequest r, bool placeByBox, std::ostream& out, std::ostream& er
     std::vector<std::filesystem::path> inputs;
     for (const std::string* in : {&r.model, &r.photo})
         if (auto native = nativePath(*in)) inputs.push_back(*native);
-    auto target = outputPath(r.out, inputs);
+    // --print-placement may be asked for without a result to write.
+    auto target = r.out.empty() ? Result<std::filesystem::path>{std::filesystem::path{}} : outputPath(r.out, inputs);
     if (!target) {
         err << "Cannot write " << target.error() << "\n";
         return ExitFailure;
@@ -200,17 +248,26 @@ int render(RenderRequest r, bool placeByBox, std::ostream& out, std::ostream& er
             }
         }
     }
-    if (auto problem = scaleProblem(r.state, engine.PhotoW, engine.PhotoH)) {
-        err << *problem << "\n";
-        return ExitFailure;
+    if (r.autoPlace) {
+        if (!placeAutomatically(engine, r, out, err)) return ExitFailure;
+        if (r.out.empty()) return 0;  // the placement alone was asked for
+    } else {
+        if (auto problem = scaleProblem(r.state, engine.PhotoW, engine.PhotoH)) {
+            err << *problem << "\n";
+            return ExitFailure;
+        }
+        engine.SetState(r.state);
     }
-    engine.SetState(r.state);
     engine.RenderFace(true);
     engine.ComposeResult();
     engine.MaskFaceLayer();
     engine.ShowFaceViewAndResult();
 
-    if (r.fit) engine.FaceColourCommand(*r.fit == 100 ? 0 : 1);
+    if (r.fit && *r.fit == SeamlessLevel) {
+        if (!engine.SeamlessFit()) return ExitFailure;  // the engine has said why
+    } else if (r.fit) {
+        engine.FaceColourCommand(*r.fit == 100 ? 0 : 1);
+    }
     if (r.swatch) {
         if (!engine.SwatchAllowed(*r.swatch)) {
             err << "Swatch " << *r.swatch << " (value " << SwatchValue(*r.swatch) << ") is outside the model's colour range "
@@ -267,13 +324,21 @@ std::string batchHelp()
       --offset X,Y      model position of the scaled photo's top-left corner (default 0,0),
                         each within -1048576..1048576
       --fit 100|60      match the face colour to the model at 100 % or 60 %
+      --fit seamless    blend the face into the model's skin without a colour step
       --swatch K        recolour the hair with swatch K (0..48) of the colour table
+      --auto            find the face (the photo's .box file, else the face detector) and set
+                        scale, offset and angle so that it sits in the model's cut-out
+      --print-placement as --auto, and print the placement as one line of JSON:
+                        {"scale":[sx,sy],"offset":[x,y],"angle":deg,"mirror":0,
+                         "face":[l,t,r,b],"eyes":[[x,y],[x,y]]} (face and eyes in photo
+                        pixels, eyes empty when not found); --out may then be left out
   frizet01 --demo --out RESULT.bmp [--model FILE] [--photo FILE] [options]
                         the first model of the data drive with the demo photo (D:\photos\face.jpg),
                         the face placed by the photo's .box file, face colour at 100 %
   frizet01 --contact-sheet CATEGORY --photo FILE --out SHEET.png [--swatch K] [--columns N]
                         one face set into every model of a category (a number, or all),
-                        face colour fitted at 100 %, as one labelled PNG
+                        face colour fitted at 100 %, as one labelled PNG; a photo without a
+                        .box file is placed by the face detector
   frizet01 --help       this text
   frizet01 --version    the version number
 
@@ -322,7 +387,7 @@ int runBatch(int argc, char** argv, std::ostream& out, std::ostream& err)
             if (!r.fit) r.fit = 100;
             return render(r, true, out, err);
         }
-        if (r.model.empty() || r.photo.empty() || r.out.empty())
+        if (r.model.empty() || r.photo.empty() || (r.out.empty() && !r.printPlacement))
             throw UsageError{"--render needs --model FILE, --photo FILE and --out RESULT.bmp"};
         return render(r, false, out, err);
     } catch (const UsageError& e) {

@@ -536,6 +536,7 @@ bool faceSpec(int32_t id, FaceSpec& out, bool& disabled)
     case face::Reset: out = {sub, drawReset}; return true;
     case face::Fit100: out = {Family::Style, [](QPainter& p) { drawFitLevel(p, "100%"); }}; return true;
     case face::Fit60: out = {Family::Style, [](QPainter& p) { drawFitLevel(p, "60%"); }}; return true;
+    case face::FitSeamless: out = {Family::Style, [](QPainter& p) { drawFitLevel(p, QString::fromUtf8("\u2248")); }}; return true;
     default: break;
     }
     if (id >= face::StampSize && id < face::StampSize + 4) {

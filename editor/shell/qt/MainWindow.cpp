@@ -189,6 +189,13 @@ void MainWindow::paintEvent(QPaintEvent*)
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
     drawSurface(f.Vzornik[0]);
+    if (f.Status.Visible && !f.Status.Caption.empty()) {
+        const QRect r = rectOf(f.Status);
+        p.fillRect(r, QColor(0, 0, 0, 160));
+        p.setPen(Qt::white);
+        p.drawText(r.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+                   QString::fromStdString(f.Status.Caption));
+    }
 }
 
 const Control* MainWindow::controlOf(const Hit& hit) const

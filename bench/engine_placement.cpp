@@ -1,0 +1,43 @@
+// Speed of the automatic placement's face finding on a 360 x 480 photo, read against the editor's
+// own rotation of a photo of that size (RenderFace_RotateOnly in engine_bench.cpp, same program,
+// same run): `engine_bench --benchmark_filter='FindFace|RotateOnly'`.
+#include "editor/engine/vision/FaceFinder.h"
+#include "platform/PictureFile.h"
+#include "tests/engine/SyntheticPortraits.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace salon;
+
+namespace {
+
+const FaceFinder& finder()
+{
+    static const FaceFinder f;
+    return f;
+}
+
+// The demo photo: an upright face, found in the first, smallest search.
+void FindFace_Upright360x480(benchmark::State& state)
+{
+    const auto photo = loadPicture(std::string(SALON_SOURCE_DIR) + "/data/photos/face.jpg");
+    if (!photo || !finder().ready()) return state.SkipWithError("no demo photo or no cascades");
+    const Bitmap p = photo.value().toRgb24();
+    for (auto _ : state) benchmark::DoNotOptimize(finder().find(p));
+}
+BENCHMARK(FindFace_Upright360x480)->Unit(benchmark::kMillisecond);
+
+// A face turned by 18 degrees on a 360 x 480 canvas: found only in a turned frame.
+void FindFace_Turned360x480(benchmark::State& state)
+{
+    const auto demo = testing::loadDemoPortrait();
+    std::mt19937 rng(1);
+    testing::Portrait p;
+    do p = testing::makePortrait(demo, rng);
+    while (p.photo.width != 360 || std::abs(p.truth.turn) < 17.0f);
+    if (!finder().ready()) return state.SkipWithError("no cascades");
+    for (auto _ : state) benchmark::DoNotOptimize(finder().find(p.photo));
+}
+BENCHMARK(FindFace_Turned360x480)->Unit(benchmark::kMillisecond);
+
+} // namespace
