@@ -536,8 +536,11 @@ TEST(Rotation, TheVectorFormGivesThePlainBytes)
     for (float u : {0.0f, 0.1f, 0.5f, 1.5707963f, 2.7f, -0.9f, 3.1415927f, 5.0f}) {
         transforms::Rotated plain, vec;
         ASSERT_TRUE(transforms::rotatePixels(src, u, plain, salon::PixelKernel::Plain));
-        ASSERT_TRUE(transforms::rotatePixels(src, u, vec, salon::PixelKernel::Sse2));
-        EXPECT_EQ(plain.pixels, vec.pixels) << u;
-        EXPECT_EQ(plain.dX, vec.dX);
+        for (salon::PixelKernel k : {salon::PixelKernel::Sse2, salon::PixelKernel::Avx2}) {
+            if (!salon::pixelKernelRuns(k)) continue;
+            ASSERT_TRUE(transforms::rotatePixels(src, u, vec, k));
+            EXPECT_EQ(plain.pixels, vec.pixels) << u << " kernel " << int(k);
+            EXPECT_EQ(plain.dX, vec.dX);
+        }
     }
 }
