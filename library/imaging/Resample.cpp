@@ -1,6 +1,7 @@
 // Resampling of a pixel array by a box filter: every destination pixel is the average of the
 // source area it covers, each source pixel weighed by the fraction of it that lies inside.
 #include "library/imaging/PixelArrays.h"
+#include "library/imaging/ResampleKernels.h"
 #include "library/imaging/Transforms.h"
 
 #include "platform/Numbers.h"
@@ -45,47 +46,46 @@ std::vector<Span> spans(int32_t from, int32_t to, float step)
 }
 
 // The column spans as tables of the same number of terms for every column, so that the loop over
-// a row runs without a branch per column: column x's terms are entries x * terms on, each a source
-// byte offset and a weight. A column with fewer terms takes terms of weight 0 at its first pixel;
-// a sum (never below 0) plus 0 is the sum, so its bytes stay those of its own terms.
+// a row runs without a branch per column, laid out as RowMix (ResampleKernels.h) reads them. A
+// column with fewer terms takes further terms of weight 0, reading the pixels after its own (or
+// the zeros after the row); a sum (never below 0) plus 0 is the sum, so its bytes stay those of its
+// own terms.
 struct ColumnTable {
     int32_t terms = 1;
-    std::vector<int32_t> offset;
-    std::vector<float> weight;
+    std::vector<int32_t> first;  // float offset of each column's first source pixel
+    std::vector<float> weight;   // four copies of each, in pairs of columns
 };
 
 ColumnTable columnTable(const std::vector<Span>& cols)
 {
     ColumnTable t;
     for (const Span& c : cols) t.terms = std::max(t.terms, int32_t(c.weights.size()));
-    const size_t n = cols.size() * size_t(t.terms);
-    t.offset.assign(n, 0);
-    t.weight.assign(n, 0.0f);
+    const size_t n = size_t(t.terms);
+    t.first.assign(cols.size(), 0);
+    t.weight.assign((cols.size() + 1) / 2 * n * 8, 0.0f);
     for (size_t x = 0; x < cols.size(); ++x) {
         const Span& c = cols[x];
-        for (int32_t j = 0; j < t.terms; ++j) {
-            const bool own = j < int32_t(c.weights.size());
-            t.offset[x * size_t(t.terms) + size_t(j)] = 3 * (c.first + (own ? j : 0));
-            if (own) t.weight[x * size_t(t.terms) + size_t(j)] = c.weights[size_t(j)];
-        }
+        t.first[x] = 3 * c.first;
+        for (size_t j = 0; j < c.weights.size(); ++j)
+            std::fill_n(t.weight.data() + ((x / 2) * n + j) * 8 + (x % 2) * 4, 4, c.weights[j]);
     }
     return t;
 }
 
 // Source rows as floats, each converted once while the rows of consecutive destination rows
-// overlap: row j lives in slot j % slots. One more float per row for the fourth lane of the last
-// pixel.
+// overlap: row j lives in slot j % slots. After each row `extra` zeros, for the terms of weight 0
+// past its last pixel and the fourth lane of the last pixel.
 class FloatRows {
 public:
-    FloatRows(const uint8_t* bytes, size_t stride, int32_t width, size_t slots)
-        : m_bytes(bytes), m_stride(stride), m_length(3 * size_t(width)), m_tag(slots, -1),
-          m_values(slots * (m_length + 1), 0.0f)
+    FloatRows(const uint8_t* bytes, size_t stride, int32_t width, size_t extra, size_t slots)
+        : m_bytes(bytes), m_stride(stride), m_length(3 * size_t(width)), m_line(m_length + extra), m_tag(slots, -1),
+          m_values(slots * m_line, 0.0f)
     {
     }
     const float* row(int32_t j)
     {
         const size_t slot = size_t(j) % m_tag.size();
-        float* line = m_values.data() + slot * (m_length + 1);
+        float* line = m_values.data() + slot * m_line;
         if (m_tag[slot] != j) {
             const uint8_t* src = m_bytes + size_t(j) * m_stride;
             for (size_t i = 0; i < m_length; ++i) line[i] = float(src[i]);
@@ -96,59 +96,78 @@ public:
 
 private:
     const uint8_t* m_bytes;
-    size_t m_stride, m_length;
+    size_t m_stride, m_length, m_line;
     std::vector<int32_t> m_tag;
     std::vector<float> m_values;
 };
 
-// acc[x] (one lane per channel, the fourth unused) += weight times pixel over column x's terms,
-// in their order; `weight` already carries the row's weight.
 template <int Terms>
-void accumulate(float* acc, const float* line, const int32_t* offset, const float* weight, int32_t count,
-                int32_t terms)
+void mixPortable(const RowMix& frame)
 {
-    const int32_t n = Terms > 0 ? Terms : terms;
-    for (int32_t x = 0; x < count; ++x, acc += 4, offset += n, weight += n) {
+    // Held apart from the frame, which the stores could alias as far as the compiler knows.
+    const RowMix m = frame;
+    const int32_t n = Terms > 0 ? Terms : m.terms;
+    for (int32_t x = 0; x < m.count; ++x) {
+        const int32_t at = m.first[x];
+        const float* cw = m.columnWeight + (size_t(x / 2) * size_t(n)) * 8 + size_t(x % 2) * 4;
+        float* acc = m.acc + 4 * size_t(x);
+        uint8_t* d = m.out + 3 * size_t(x);
 #if defined(__SSE2__)
-        __m128 sum = _mm_loadu_ps(acc);
-        for (int32_t j = 0; j < n; ++j)
-            sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(weight[j]), _mm_loadu_ps(line + offset[j])));
-        _mm_storeu_ps(acc, sum);
-#else
-        for (int32_t j = 0; j < n; ++j)
-            for (int c = 0; c < 3; ++c) acc[c] += weight[j] * line[offset[j] + c];
-#endif
-    }
-}
-
-void accumulateRow(float* acc, const float* line, const ColumnTable& t, const float* weight, int32_t count)
-{
-    switch (t.terms) {
-    case 1: accumulate<1>(acc, line, t.offset.data(), weight, count, 1); break;
-    case 2: accumulate<2>(acc, line, t.offset.data(), weight, count, 2); break;
-    case 3: accumulate<3>(acc, line, t.offset.data(), weight, count, 3); break;
-    default: accumulate<0>(acc, line, t.offset.data(), weight, count, t.terms); break;
-    }
-}
-
-// Each lane rounded half to even and clamped to a byte.
-void storeRow(const float* acc, uint8_t* d, int32_t count)
-{
-    for (int32_t x = 0; x < count; ++x, acc += 4, d += 3) {
-#if defined(__SSE2__)
+        __m128 sum = m.start ? _mm_setzero_ps() : _mm_loadu_ps(acc);
+        for (int32_t r = 0; r < m.rows; ++r) {
+            const __m128 rw = _mm_set1_ps(m.rowWeight[r]);
+            for (int32_t j = 0; j < n; ++j)
+                sum = _mm_add_ps(sum, _mm_mul_ps(_mm_mul_ps(_mm_loadu_ps(cw + 8 * size_t(j)), rw),
+                                                 _mm_loadu_ps(m.line[r] + at + 3 * j)));
+        }
+        if (!m.last) {
+            _mm_storeu_ps(acc, sum);
+            continue;
+        }
         // Rounded to nearest even (the default mode) and clamped to 0..255 by saturation, as
         // toByte does for sums that stay far below 2^31.
-        const __m128i n = _mm_cvtps_epi32(_mm_loadu_ps(acc));
-        const uint32_t v = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(n, n), n)));
-        std::memcpy(d, &v, 3);
+        const __m128i v = _mm_cvtps_epi32(sum);
+        const uint32_t bytes = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(v, v), v)));
+        std::memcpy(d, &bytes, 3);
 #else
-        for (int c = 0; c < 3; ++c) d[c] = salon::toByte(acc[c]);
+        float sum[3] = {0, 0, 0};
+        if (!m.start) std::copy_n(acc, 3, sum);
+        for (int32_t r = 0; r < m.rows; ++r)
+            for (int32_t j = 0; j < n; ++j) {
+                const float w = cw[8 * size_t(j)] * m.rowWeight[r];
+                for (int c = 0; c < 3; ++c) sum[c] += w * m.line[r][at + 3 * j + c];
+            }
+        if (!m.last) {
+            std::copy_n(sum, 3, acc);
+            continue;
+        }
+        for (int c = 0; c < 3; ++c) d[c] = salon::toByte(sum[c]);
 #endif
     }
 }
 } // namespace
 
+void mixRowPortable(const RowMix& m)
+{
+    switch (m.terms) {
+    case 1: mixPortable<1>(m); break;
+    case 2: mixPortable<2>(m); break;
+    case 3: mixPortable<3>(m); break;
+    default: mixPortable<0>(m); break;
+    }
+}
+
+namespace {
+} // namespace
+
 int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteArray& from, ByteArray& to)
+{
+    static const salon::PixelKernel fastest = salon::fastestPixelKernel();
+    return resample(bmX, bmY, nmX, nmY, from, to, fastest);
+}
+
+int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteArray& from, ByteArray& to,
+                 salon::PixelKernel kernel)
 {
     if (bmX < 1 || bmY < 1 || nmX < 1 || nmY < 1) return 0;  // a zero target has no spans
     if (int64_t(nmX) * nmY > (int64_t(64) << 20) || nmX > (1 << 20) || nmY > (1 << 20)) return 0;
@@ -163,29 +182,53 @@ int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteA
         rowTerms = std::max(rowTerms, r.weights.size());
     }
 
-    ByteArray out;
+    // Written straight into `to` (its storage reused when it has room), unless it is the source.
+    ByteArray own;
+    ByteArray& out = &to == &from ? own : to;
     pixels::make(out, nmX, nmY);
     const size_t ds = size_t(pixels::stride(nmX));
     // Enough slots for the rows of one destination row and the next, within 64 MB of floats (a
     // smaller cache converts some rows more than once, with the same floats).
     const size_t slots = std::clamp<size_t>((size_t(16) << 20) / (3 * size_t(bmX) + 1), 1, rowTerms + 1);
-    FloatRows source(from.values.data(), size_t(pixels::stride(bmX)), bmX, slots);
+    FloatRows source(from.values.data(), size_t(pixels::stride(bmX)), bmX, 3 * size_t(cols.terms) + 1, slots);
     // Each pixel's sum, one lane per channel: every channel takes the same products in the same
-    // order as one at a time would - the rows in turn, within a row the columns in turn.
+    // order as one at a time would - the rows in turn, within a row the columns in turn. Two rows
+    // go in one pass over the destination row (enlarging, a row never takes more), further ones
+    // through the sums kept in acc.
     std::vector<float> acc(4 * size_t(nmX));
-    std::vector<float> weight(cols.weight.size());
+#if defined(SALON_LIBRARY_AVX2)
+    const bool avx2 = kernel == salon::PixelKernel::Avx2 && salon::pixelKernelRuns(salon::PixelKernel::Avx2);
+#else
+    const bool avx2 = false;
+#endif
     for (int32_t y = 0; y < nmY; ++y) {
-        std::fill(acc.begin(), acc.end(), 0.0f);
         const Span& r = rows[size_t(y)];
-        for (size_t k = 0; k < r.weights.size(); ++k) {
-            // The column weights times this row's weight, once for the whole row.
-            const float rw = r.weights[k];
-            for (size_t i = 0; i < weight.size(); ++i) weight[i] = cols.weight[i] * rw;
-            accumulateRow(acc.data(), source.row(r.first + int32_t(k)), cols, weight.data(), nmX);
+        const size_t terms = r.weights.size();
+        for (size_t k = 0; k < terms; k += 2) {
+            RowMix m{};
+            m.acc = acc.data();
+            m.rows = terms - k >= 2 ? 2 : 1;
+            for (int32_t i = 0; i < m.rows; ++i) {
+                m.line[i] = source.row(r.first + int32_t(k) + i);
+                m.rowWeight[i] = r.weights[k + size_t(i)];
+            }
+            m.first = cols.first.data();
+            m.columnWeight = cols.weight.data();
+            m.terms = cols.terms;
+            m.count = nmX;
+            m.start = k == 0;
+            m.last = k + size_t(m.rows) == terms;
+            m.out = out.values.data() + size_t(y) * ds;
+#if defined(SALON_LIBRARY_AVX2)
+            if (avx2) {
+                mixRowAvx2(m);
+                continue;
+            }
+#endif
+            mixRowPortable(m);
         }
-        storeRow(acc.data(), out.values.data() + size_t(y) * ds, nmX);
     }
-    to = std::move(out);
+    if (&out == &own) to = std::move(own);
     return 1;
 }
 

@@ -544,3 +544,93 @@ TEST(Rotation, TheVectorFormGivesThePlainBytes)
         }
     }
 }
+
+namespace {
+// The box filter as its formula reads, one channel at a time: destination pixel (x, y) sums, over
+// the source rows of its row span and within each over the columns of its column span,
+// (column fraction x row fraction / norm) x value, from 0, left to right. A span runs from
+// i step to min((i + 1) step, size - 0.01); its first and last source pixels weigh the parts of
+// them it covers; norm = stepX stepY / 0.996.
+struct FormulaSpan {
+    int32_t first;
+    std::vector<float> weights;
+};
+std::vector<FormulaSpan> formulaSpans(int32_t from, int32_t to)
+{
+    const float step = float(from) / float(to), end = float(from) - 0.01f;
+    std::vector<FormulaSpan> out;
+    for (int32_t i = 0; i < to; ++i) {
+        const float a = float(i) * step, b = std::min(float(i + 1) * step, end);
+        const int32_t j0 = std::min(int32_t(a), from - 1), j1 = std::min(int32_t(b), from - 1);
+        FormulaSpan s{j0, {}};
+        if (j1 <= j0) {
+            s.weights.push_back(std::max(b - a, 0.0f));
+        } else {
+            s.weights.push_back(float(j0 + 1) - a);
+            for (int32_t j = j0 + 1; j < j1; ++j) s.weights.push_back(1.0f);
+            s.weights.push_back(b - float(j1));
+        }
+        out.push_back(s);
+    }
+    return out;
+}
+
+ByteArray formulaResample(const ByteArray& from, int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY)
+{
+    const std::vector<FormulaSpan> cols = formulaSpans(bmX, nmX), rows = formulaSpans(bmY, nmY);
+    const float norm = (float(bmX) / float(nmX)) * (float(bmY) / float(nmY)) / 0.996f;
+    ByteArray out;
+    out.redim(0, salon::rowBytes24(nmX) - 1, 0, nmY - 1);
+    for (int32_t y = 0; y < nmY; ++y)
+        for (int32_t x = 0; x < nmX; ++x)
+            for (int32_t c = 0; c < 3; ++c) {
+                float sum = 0;
+                const FormulaSpan &r = rows[size_t(y)], &k = cols[size_t(x)];
+                for (size_t i = 0; i < r.weights.size(); ++i)
+                    for (size_t j = 0; j < k.weights.size(); ++j)
+                        sum += (k.weights[j] * (r.weights[i] / norm)) *
+                               float(from(3 * (k.first + int32_t(j)) + c, r.first + int32_t(i)));
+                out(3 * x + c, y) = sum >= 255.5f ? 255 : uint8_t(std::nearbyintf(sum));
+            }
+    return out;
+}
+} // namespace
+
+TEST(Resample, EveryFormGivesTheFormulasBytesEnlargingAndReducing)
+{
+    // Widths with and without row padding (4: three times it a multiple of 4), odd widths whose
+    // rows end a vector step early, spans of one to many source pixels each way.
+    const int32_t cases[][4] = {{4, 3, 7, 5},    {5, 4, 9, 11},  {8, 6, 8, 6},     {64, 48, 83, 61}, {33, 65, 47, 93},
+                                {64, 48, 21, 13}, {37, 29, 5, 4}, {50, 40, 3, 2},   {31, 7, 1, 1},    {12, 40, 31, 9},
+                                {3, 3, 40, 2},   {100, 1, 7, 1}};
+    uint32_t seed = 12345;
+    for (const auto& c : cases) {
+        const int32_t bmX = c[0], bmY = c[1], nmX = c[2], nmY = c[3];
+        ByteArray from;
+        from.redim(0, salon::rowBytes24(bmX) - 1, 0, bmY - 1);
+        for (uint8_t& v : from.values) v = uint8_t((seed = seed * 1103515245u + 12345u) >> 23);
+        for (int32_t x = 0; x < 3 * bmX; ++x) from(x, bmY / 2) = 255;  // a white row: sums near the top
+        const ByteArray want = formulaResample(from, bmX, bmY, nmX, nmY);
+        for (salon::PixelKernel k : {salon::PixelKernel::Sse2, salon::PixelKernel::Avx2}) {
+            if (!salon::pixelKernelRuns(k)) continue;
+            // The result is written into an array of the right shape whose padding is not zero.
+            ByteArray got;
+            got.redim(0, salon::rowBytes24(nmX) - 1, 0, nmY - 1);
+            std::fill(got.values.begin(), got.values.end(), uint8_t(0x5A));
+            ASSERT_EQ(1, transforms::resample(bmX, bmY, nmX, nmY, from, got, k));
+            EXPECT_EQ(want.values, got.values) << bmX << "x" << bmY << " -> " << nmX << "x" << nmY << " kernel " << int(k);
+            EXPECT_EQ(want.count[0], got.count[0]);
+        }
+    }
+}
+
+TEST(Resample, TheSourceArrayMayAlsoTakeTheResult)
+{
+    ByteArray a;
+    a.redim(0, salon::rowBytes24(6) - 1, 0, 4);
+    for (size_t i = 0; i < a.values.size(); ++i) a.values[i] = uint8_t(i * 7);
+    const ByteArray want = formulaResample(a, 6, 5, 9, 3);
+    ASSERT_EQ(1, transforms::resample(6, 5, 9, 3, a, a));
+    EXPECT_EQ(want.values, a.values);
+    EXPECT_EQ(salon::rowBytes24(9), a.count[0]);
+}
