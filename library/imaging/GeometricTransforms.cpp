@@ -182,6 +182,11 @@ salon::Bitmap turnedQuarter(const salon::Bitmap& a, bool clockwise)
     salon::Bitmap b = salon::Bitmap::rgb24(h, w);
     constexpr int32_t tile = 32;
     const ptrdiff_t down = clockwise ? -ptrdiff_t(a.rowBytes()) : ptrdiff_t(a.rowBytes());
+    // A pixel is copied as 4 bytes: the fourth is read from what follows it in A and lands on the
+    // next pixel of B's row, which is written after it. Not so the last pixel of B's row (the next
+    // row's first is written already), nor, turning clockwise, the last pixel of an A without row
+    // padding (nothing follows it): B's last row reads it first.
+    const bool tight = a.rowBytes() == 3 * w;
     for (int32_t by0 = 0; by0 < w; by0 += tile)
         for (int32_t bx0 = 0; bx0 < h; bx0 += tile) {
             const int32_t by1 = std::min(by0 + tile, w), bx1 = std::min(bx0 + tile, h);
@@ -189,7 +194,14 @@ salon::Bitmap turnedQuarter(const salon::Bitmap& a, bool clockwise)
                 // B's row by is A's column by (clockwise, read upwards) or W - 1 - by (downwards).
                 const uint8_t* s = clockwise ? a.row(h - 1 - bx0) + 3 * size_t(by) : a.row(bx0) + 3 * size_t(w - 1 - by);
                 uint8_t* d = b.row(by) + 3 * size_t(bx0);
-                for (int32_t bx = bx0; bx < bx1; ++bx, s += down, d += 3) std::memcpy(d, s, 3);
+                const int32_t wide = (clockwise && tight && by == w - 1) ? bx0 : (bx1 == h ? bx1 - 1 : bx1);
+                int32_t bx = bx0;
+                for (; bx < wide; ++bx, s += down, d += 3) {
+                    uint32_t v;
+                    std::memcpy(&v, s, 4);
+                    std::memcpy(d, &v, 4);
+                }
+                for (; bx < bx1; ++bx, s += down, d += 3) std::memcpy(d, s, 3);
             }
         }
     return b;

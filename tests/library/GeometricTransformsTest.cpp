@@ -216,25 +216,28 @@ TEST(QuarterTurns, TurnBothWaysAndReportTheShift)
 
 TEST(QuarterTurns, EveryPixelOfALargeOddPictureLandsWhereTheTurnSendsIt)
 {
-    // 71 x 45: rows padded to four bytes, and larger than the blocks the turn works in.
+    // 71 x 45: rows padded to four bytes, and larger than the blocks the turn works in; 64 x 37 and
+    // 36 x 64: rows without padding, so that the last pixel ends the picture's bytes; single rows
+    // and columns.
     Pixolf lib;
-    const int32_t w = 71, h = 45;
     auto pic = [](int32_t x, int32_t y) { return packRgb(uint8_t(x), uint8_t(y), uint8_t(x * 3 + y * 7)); };
     const struct { bool clockwise; } turns[] = {{true}, {false}};
-    for (const auto t : turns) {
-        salon::Surface s = painted(w, h, pic);
-        int32_t dX, dY;
-        ASSERT_EQ(1, t.clockwise ? lib.PsObrRotR(s, dX, dY) : lib.PsObrRotL(s, dX, dY));
-        ASSERT_EQ(h, s.drawableWidth());
-        ASSERT_EQ(w, s.drawableHeight());
-        int32_t wrong = 0;
-        for (int32_t y = 0; y < h; ++y)
-            for (int32_t x = 0; x < w; ++x) {
-                const uint32_t got = t.clockwise ? at(s, h - 1 - y, x) : at(s, y, w - 1 - x);
-                wrong += got != pic(x, y);
-            }
-        EXPECT_EQ(0, wrong) << "clockwise " << t.clockwise;
-    }
+    const int32_t sizes[][2] = {{71, 45}, {64, 37}, {36, 64}, {1, 5}, {5, 1}};
+    for (auto [w, h] : sizes)
+        for (const auto t : turns) {
+            salon::Surface s = painted(w, h, pic);
+            int32_t dX, dY;
+            ASSERT_EQ(1, t.clockwise ? lib.PsObrRotR(s, dX, dY) : lib.PsObrRotL(s, dX, dY));
+            ASSERT_EQ(h, s.drawableWidth());
+            ASSERT_EQ(w, s.drawableHeight());
+            int32_t wrong = 0;
+            for (int32_t y = 0; y < h; ++y)
+                for (int32_t x = 0; x < w; ++x) {
+                    const uint32_t got = t.clockwise ? at(s, h - 1 - y, x) : at(s, y, w - 1 - x);
+                    wrong += got != pic(x, y);
+                }
+            EXPECT_EQ(0, wrong) << w << "x" << h << " clockwise " << t.clockwise;
+        }
 }
 
 TEST(Flip, EveryPixelOfALargeOddPictureIsMirrored)
