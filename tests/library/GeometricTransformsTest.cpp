@@ -637,3 +637,45 @@ TEST(Resample, TheSourceArrayMayAlsoTakeTheResult)
     EXPECT_EQ(want.values, a.values);
     EXPECT_EQ(salon::rowBytes24(9), a.count[0]);
 }
+
+TEST(GeometricTransforms, MirrorsAndScalesInPlaceDropThePictureTurnsKeepTheirResult)
+{
+    // A bordered object: the results land inside the border, at the drawable size.
+    Pixolf lib;
+    auto pic = [](int32_t x, int32_t y) { return packRgb(uint8_t(10 * x), uint8_t(7 * y), 3); };
+    auto bordered = [&](bool autoRedraw) {
+        salon::Surface s(13, 10);
+        s.setBorderStyle(1);
+        for (int32_t y = 0; y < 6; ++y)
+            for (int32_t x = 0; x < 9; ++x) s.image().setPixel(x, y, pic(x, y));
+        s.keepImage();
+        s.autoRedraw = autoRedraw;
+        return s;
+    };
+    int32_t dX, dY;
+    float fX, fY;
+    for (bool autoRedraw : {true, false}) {
+        salon::Surface flipped = bordered(autoRedraw), scaled = bordered(autoRedraw);
+        salon::Surface turned = bordered(autoRedraw), rotated = bordered(autoRedraw);
+        ASSERT_EQ(1, lib.PsObrFlip(flipped, true, false));
+        ASSERT_EQ(1, lib.PsObrScale(scaled, dX, dY, 1.5f, 1.5f, false));
+        ASSERT_EQ(1, lib.PsObrRotR(turned, dX, dY));
+        ASSERT_EQ(1, lib.PsObrRotace(rotated, 0.2f, fX, fY));
+        EXPECT_FALSE(flipped.hasPicture());
+        EXPECT_FALSE(scaled.hasPicture());
+        EXPECT_EQ(autoRedraw, turned.hasPicture());
+        EXPECT_EQ(autoRedraw, rotated.hasPicture());
+        if (autoRedraw) {
+            EXPECT_EQ(turned.image(), *turned.picture());
+            EXPECT_EQ(rotated.image(), *rotated.picture());
+        }
+        EXPECT_EQ(9, flipped.drawableWidth());
+        EXPECT_EQ(13, flipped.width());
+        EXPECT_EQ(pic(8, 2), at(flipped, 0, 2));
+        EXPECT_EQ(9, scaled.drawableWidth());
+        EXPECT_EQ(6, turned.drawableWidth());
+        EXPECT_EQ(10, turned.width());
+        EXPECT_EQ(13, turned.height());
+        EXPECT_EQ(pic(0, 5), at(turned, 0, 0));
+    }
+}
