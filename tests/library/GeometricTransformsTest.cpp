@@ -216,13 +216,13 @@ TEST(QuarterTurns, TurnBothWaysAndReportTheShift)
 
 TEST(QuarterTurns, EveryPixelOfALargeOddPictureLandsWhereTheTurnSendsIt)
 {
-    // 71 x 45: rows padded to four bytes, and larger than the blocks the turn works in; 64 x 37 and
-    // 36 x 64: rows without padding, so that the last pixel ends the picture's bytes; single rows
-    // and columns.
+    // 143 x 77: rows padded to four bytes, and larger than the blocks the turn works in each way;
+    // 132 x 70 and 68 x 130: rows without padding, so that the last pixel ends the picture's bytes;
+    // 71 x 45, within one block; single rows and columns.
     Pixolf lib;
     auto pic = [](int32_t x, int32_t y) { return packRgb(uint8_t(x), uint8_t(y), uint8_t(x * 3 + y * 7)); };
     const struct { bool clockwise; } turns[] = {{true}, {false}};
-    const int32_t sizes[][2] = {{71, 45}, {64, 37}, {36, 64}, {1, 5}, {5, 1}};
+    const int32_t sizes[][2] = {{143, 77}, {132, 70}, {68, 130}, {71, 45}, {1, 5}, {5, 1}};
     for (auto [w, h] : sizes)
         for (const auto t : turns) {
             salon::Surface s = painted(w, h, pic);
