@@ -679,3 +679,23 @@ TEST(GeometricTransforms, MirrorsAndScalesInPlaceDropThePictureTurnsKeepTheirRes
         EXPECT_EQ(pic(0, 5), at(turned, 0, 0));
     }
 }
+
+TEST(GeometricTransforms, OnA16BitDisplayTurnsReadTheReducedColours)
+{
+    // Blue and red keep 5 bits (& 248), green 6 (& 252). Rotated by 0 every byte is then scaled by
+    // 0.996^2 = 0.992016: red 255 -> 248 -> 246.02 -> 246, green 255 -> 252 -> 249.99 -> 250,
+    // blue 7 -> 0. A quarter turn moves the reduced bytes unchanged.
+    struct DepthScope {
+        explicit DepthScope(int32_t d) { state().settings.colourDepth = d; }
+        ~DepthScope() { state().settings.colourDepth = 0; }
+    } depth(16);
+    Pixolf lib;
+    auto pic = [](int32_t, int32_t) { return packRgb(255, 255, 7); };
+    salon::Surface rotated = painted(6, 4, pic), turned = painted(6, 4, pic);
+    float fX, fY;
+    int32_t dX, dY;
+    ASSERT_EQ(1, lib.PsObrRotace(rotated, 0.0f, fX, fY));
+    ASSERT_EQ(1, lib.PsObrRotL(turned, dX, dY));
+    EXPECT_EQ(packRgb(246, 250, 0), at(rotated, 2, 1));
+    EXPECT_EQ(packRgb(248, 252, 0), at(turned, 1, 2));
+}
