@@ -17,30 +17,35 @@
 namespace pixol::transforms {
 
 namespace {
-// The source columns (rows) one destination column covers and their fractions.
-struct Span {
-    int32_t first = 0;
-    std::vector<float> weights;
+// The source columns (rows) each destination column (row) covers and their fractions, laid out
+// flat: span i starts at source pixel first[i] and takes weights at[i] .. at[i + 1] - 1.
+struct Spans {
+    std::vector<int32_t> first;
+    std::vector<size_t> at{0};
+    std::vector<float> weight;
+
+    size_t terms(size_t i) const { return at[i + 1] - at[i]; }
+    const float* weights(size_t i) const { return weight.data() + at[i]; }
 };
 
-std::vector<Span> spans(int32_t from, int32_t to, float step)
+Spans spans(int32_t from, int32_t to, float step)
 {
-    std::vector<Span> out(static_cast<size_t>(to));
+    Spans out;
     const float end = float(from) - 0.01f;
     for (int32_t i = 0; i < to; ++i) {
         const float a = float(i) * step;
         const float b = std::min(float(i + 1) * step, end);
         // Single-precision products of large sizes may round up to the edge; no span starts past it.
         const int32_t j0 = std::min(salon::fix(a), from - 1), j1 = std::min(salon::fix(b), from - 1);
-        Span& sp = out[size_t(i)];
-        sp.first = j0;
+        out.first.push_back(j0);
         if (j1 <= j0) {
-            sp.weights.push_back(std::max(b - a, 0.0f));
-            continue;
+            out.weight.push_back(std::max(b - a, 0.0f));
+        } else {
+            out.weight.push_back(float(j0 + 1) - a);
+            for (int32_t j = j0 + 1; j < j1; ++j) out.weight.push_back(1.0f);
+            out.weight.push_back(b - float(j1));
         }
-        sp.weights.push_back(float(j0 + 1) - a);
-        for (int32_t j = j0 + 1; j < j1; ++j) sp.weights.push_back(1.0f);
-        sp.weights.push_back(b - float(j1));
+        out.at.push_back(out.weight.size());
     }
     return out;
 }
@@ -56,18 +61,18 @@ struct ColumnTable {
     std::vector<float> weight;   // four copies of each, in pairs of columns
 };
 
-ColumnTable columnTable(const std::vector<Span>& cols)
+ColumnTable columnTable(const Spans& cols)
 {
     ColumnTable t;
-    for (const Span& c : cols) t.terms = std::max(t.terms, int32_t(c.weights.size()));
+    const size_t count = cols.first.size();
+    for (size_t x = 0; x < count; ++x) t.terms = std::max(t.terms, int32_t(cols.terms(x)));
     const size_t n = size_t(t.terms);
-    t.first.assign(cols.size(), 0);
-    t.weight.assign((cols.size() + 1) / 2 * n * 8, 0.0f);
-    for (size_t x = 0; x < cols.size(); ++x) {
-        const Span& c = cols[x];
-        t.first[x] = 3 * c.first;
-        for (size_t j = 0; j < c.weights.size(); ++j)
-            std::fill_n(t.weight.data() + ((x / 2) * n + j) * 8 + (x % 2) * 4, 4, c.weights[j]);
+    t.first.assign(count, 0);
+    t.weight.assign((count + 1) / 2 * n * 8, 0.0f);
+    for (size_t x = 0; x < count; ++x) {
+        t.first[x] = 3 * cols.first[x];
+        for (size_t j = 0; j < cols.terms(x); ++j)
+            std::fill_n(t.weight.data() + ((x / 2) * n + j) * 8 + (x % 2) * 4, 4, cols.weights(x)[j]);
     }
     return t;
 }
@@ -158,6 +163,18 @@ void mixRowPortable(const RowMix& m)
 }
 
 namespace {
+// `a` as a W x H pixel array whose padding is 0, its pixels to be written: a new black array, or
+// the one it is when it already has that shape (rather than clearing every byte first).
+void shape(ByteArray& a, int32_t width, int32_t height)
+{
+    const size_t stride = size_t(pixels::stride(width));
+    if (!pixels::fits(a, width, height) || a.count[1] != height || a.values.size() != stride * size_t(height)) {
+        pixels::make(a, width, height);
+        return;
+    }
+    const size_t used = 3 * size_t(width);
+    for (int32_t y = 0; y < height; ++y) std::fill_n(a.values.data() + size_t(y) * stride + used, stride - used, 0);
+}
 } // namespace
 
 int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteArray& from, ByteArray& to)
@@ -174,18 +191,16 @@ int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteA
     if (!pixels::fits(from, bmX, bmY)) return 0;
     const float sx = float(bmX) / float(nmX), sy = float(bmY) / float(nmY);
     const ColumnTable cols = columnTable(spans(bmX, nmX, sx));
-    std::vector<Span> rows = spans(bmY, nmY, sy);
+    Spans rows = spans(bmY, nmY, sy);
     const float norm = sx * sy / 0.996f;
+    for (float& w : rows.weight) w /= norm;
     size_t rowTerms = 1;
-    for (Span& r : rows) {
-        for (float& w : r.weights) w /= norm;
-        rowTerms = std::max(rowTerms, r.weights.size());
-    }
+    for (size_t y = 0; y < size_t(nmY); ++y) rowTerms = std::max(rowTerms, rows.terms(y));
 
     // Written straight into `to` (its storage reused when it has room), unless it is the source.
     ByteArray own;
     ByteArray& out = &to == &from ? own : to;
-    pixels::make(out, nmX, nmY);
+    shape(out, nmX, nmY);
     const size_t ds = size_t(pixels::stride(nmX));
     // Enough slots for the rows of one destination row and the next, within 64 MB of floats (a
     // smaller cache converts some rows more than once, with the same floats).
@@ -202,15 +217,15 @@ int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteA
     const bool avx2 = false;
 #endif
     for (int32_t y = 0; y < nmY; ++y) {
-        const Span& r = rows[size_t(y)];
-        const size_t terms = r.weights.size();
+        const size_t terms = rows.terms(size_t(y));
+        const float* rowWeights = rows.weights(size_t(y));
         for (size_t k = 0; k < terms; k += 2) {
             RowMix m{};
             m.acc = acc.data();
             m.rows = terms - k >= 2 ? 2 : 1;
             for (int32_t i = 0; i < m.rows; ++i) {
-                m.line[i] = source.row(r.first + int32_t(k) + i);
-                m.rowWeight[i] = r.weights[k + size_t(i)];
+                m.line[i] = source.row(rows.first[size_t(y)] + int32_t(k) + i);
+                m.rowWeight[i] = rowWeights[k + size_t(i)];
             }
             m.first = cols.first.data();
             m.columnWeight = cols.weight.data();
