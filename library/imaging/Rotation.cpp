@@ -178,9 +178,11 @@ int32_t rotate(salon::Surface& obj, float u, float& dX, float& dY, bool resize, 
     int32_t w, h;
     Turn t;
     if (!sizeOf(obj, w, h) || !turnOf(w, h, u, t)) return 0;
+    const salon::Bitmap& image = obj.image();
+    if (image.bitsPerPixel != 24 || image.width != w || image.height != h) return 0;
     // Read straight from the drawn image, as a type 3 read gives it.
     const bool reduced = colourDepth == 15 || colourDepth == 16;
-    const Framed src = framed(obj.image(), reduced ? keepReduced : keepAll);
+    const Framed src = framed(image, reduced ? keepReduced : keepAll);
     salon::Bitmap result;
     if (resize) {
         // The extra column and row of the rotated array are left out: the object, one pixel

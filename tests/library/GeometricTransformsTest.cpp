@@ -699,3 +699,23 @@ TEST(GeometricTransforms, OnA16BitDisplayTurnsReadTheReducedColours)
     EXPECT_EQ(packRgb(246, 250, 0), at(rotated, 2, 1));
     EXPECT_EQ(packRgb(248, 252, 0), at(turned, 1, 2));
 }
+
+TEST(GeometricTransforms, PicturesNotLaidOutAsTheirObjectSaysAreRefusedNotOverread)
+{
+    // A drawn image replaced by one of another size or depth no longer matches the drawable area:
+    // mirroring, turning or rotating it would read rows that are not there.
+    Pixolf lib;
+    salon::Surface s = painted(9, 6, [](int32_t, int32_t) { return packRgb(1, 2, 3); });
+    s.image() = salon::Bitmap::rgb24(2, 2);
+    int32_t dX, dY;
+    EXPECT_EQ(0, lib.PsObrFlip(s, true, true));
+    EXPECT_EQ(0, lib.PsObrRotR(s, dX, dY));
+    float fX, fY;
+    EXPECT_EQ(0, lib.PsObrRotace(s, 0.5f, fX, fY, false));
+    EXPECT_EQ(2, s.image().width);
+    s.image() = salon::Bitmap::indexed(9, 6, 8, std::vector<uint32_t>(256, 0));
+    EXPECT_EQ(0, lib.PsObrRotL(s, dX, dY));
+    // The rotation of a bitmap takes 24-bit pixels only.
+    transforms::Rotated r;
+    EXPECT_FALSE(transforms::rotatePixels(salon::Bitmap::indexed(9, 6, 8, std::vector<uint32_t>(256, 0)), 0.5f, r));
+}
