@@ -2,6 +2,7 @@
 // same run is the pixel array's round trip (picture out into an array and back), the least any of
 // them does; the ratios say how much each transform costs on top of moving the picture.
 #include "library/Pixolf.h"
+#include "library/imaging/Transforms.h"
 
 #include <benchmark/benchmark.h>
 
@@ -93,5 +94,48 @@ void PsObrNelinDefVer_13(benchmark::State& state)
     eachOnAFreshPicture(state, [](pixol::Pixolf& lib, salon::Surface& s) { return lib.PsObrNelinDefVer(s, 1.3f); });
 }
 BENCHMARK(PsObrNelinDefVer_13)->Unit(benchmark::kMillisecond);
+
+void PsObrRotL_Grow(benchmark::State& state)
+{
+    eachOnAFreshPicture(state, [](pixol::Pixolf& lib, salon::Surface& s) {
+        int32_t dx, dy;
+        return lib.PsObrRotL(s, dx, dy);
+    });
+}
+BENCHMARK(PsObrRotL_Grow)->Unit(benchmark::kMillisecond);
+
+// The pixel steps alone in each form (0 plain, 1 SSE2, 2 AVX2), on the picture's own bytes: what
+// the vector forms gain, and the form a processor without AVX2 runs.
+void RotationKernel(benchmark::State& state)
+{
+    const auto kernel = salon::PixelKernel(state.range(0));
+    if (!salon::pixelKernelRuns(kernel)) {
+        state.SkipWithError("this processor does not run the form");
+        return;
+    }
+    const salon::Bitmap pixels = picture().image();
+    pixol::transforms::Rotated out;
+    for (auto _ : state) benchmark::DoNotOptimize(pixol::transforms::rotatePixels(pixels, 0.3f, out, kernel));
+}
+BENCHMARK(RotationKernel)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Enlarging to 666 x 728 (1.3 times) and reducing to 358 x 392 (0.7 times).
+void ResampleKernel(benchmark::State& state)
+{
+    const auto kernel = salon::PixelKernel(state.range(0));
+    if (!salon::pixelKernelRuns(kernel)) {
+        state.SkipWithError("this processor does not run the form");
+        return;
+    }
+    pixol::Pixolf lib;
+    salon::Surface s = picture();
+    pixol::ByteArray from, to;
+    int32_t w, h;
+    lib.CreateObrPole(s, w, h, from);
+    const int32_t nw = int32_t(state.range(1)), nh = int32_t(state.range(2));
+    for (auto _ : state) benchmark::DoNotOptimize(pixol::transforms::resample(w, h, nw, nh, from, to, kernel));
+}
+BENCHMARK(ResampleKernel)->Args({1, 666, 728})->Args({2, 666, 728})->Args({1, 358, 392})->Args({2, 358, 392})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,14 +2,12 @@
 // One bilinear sample of a 24-bit picture: a destination pixel from its four source neighbours,
 // top-left `top`, the row below rowBytes further on, with weights a = (1 - fx) 0.996 on the left
 // and b = (1 - fy) 0.996 on the upper neighbours (the 0.996 keeps a full-white neighbourhood below
-// 255.5). The editor's rotation and the library's both sample this way; they differ only in the
-// order of each term's product, which single precision makes visible:
-//   ValueFirst    P a b + Q fx b + R a fy + S fx fy     (each value times its weights in turn)
-//   WeightsFirst  (a b) P + (fx b) Q + (a fy) R + (fx fy) S
-// The terms are summed left to right; the vector form runs the very same operations per lane.
+// 255.5), its terms in either order of RotationKernels.h. The vector form runs the very same
+// operations per lane.
 //
 // Not for the AVX2 files (inline functions; see PixelKernel.h).
 #include "platform/Numbers.h"
+#include "platform/RotationKernels.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,8 +18,6 @@
 #endif
 
 namespace salon {
-
-enum class BilinearOrder { ValueFirst, WeightsFirst };
 
 template <BilinearOrder Order>
 inline void bilinearPlain(const uint8_t* top, size_t rowBytes, float fx, float fy, float a, float b, uint8_t* dst)

@@ -1,4 +1,5 @@
-// Scaling, mirroring, quarter turns, the non-linear stretches, resampling, fits, canvas and copies.
+// Scaling, mirroring, quarter turns, the non-linear stretches, fits, canvas and copies.
+#include "library/imaging/PictureBasics.h"
 #include "library/imaging/PixelArrays.h"
 #include "library/imaging/Transforms.h"
 
@@ -9,10 +10,6 @@
 #include <cmath>
 #include <cstring>
 #include <vector>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace pixol::transforms {
 
@@ -31,18 +28,25 @@ bool replaceWith(salon::Surface& obj, const salon::Bitmap& pixels)
     return true;
 }
 
+namespace {
+// What a 15/16-bit display keeps of every pixel: blue and red 5 bits, green 6.
+void reduceRows(salon::Bitmap& b)
+{
+    for (int32_t y = 0; y < b.height; ++y) {
+        uint8_t* r = b.row(y);
+        for (int32_t x = 0; x < b.width; ++x) {
+            r[3 * x] &= 248;
+            r[3 * x + 1] &= 252;
+            r[3 * x + 2] &= 248;
+        }
+    }
+}
+} // namespace
+
 salon::Bitmap readType3(salon::Surface& obj, int32_t colourDepth)
 {
     salon::Bitmap b = obj.readRows();
-    if (!b.isNull() && (colourDepth == 15 || colourDepth == 16))
-        for (int32_t y = 0; y < b.height; ++y) {
-            uint8_t* r = b.row(y);
-            for (int32_t x = 0; x < b.width; ++x) {
-                r[3 * x] &= 248;
-                r[3 * x + 1] &= 252;
-                r[3 * x + 2] &= 248;
-            }
-        }
+    if (!b.isNull() && (colourDepth == 15 || colourDepth == 16)) reduceRows(b);
     return b;
 }
 
@@ -69,17 +73,21 @@ salon::Bitmap stretched(const salon::Bitmap& b, int32_t sw, int32_t sh, int32_t 
 }
 
 // The object keeps its size and loses its persistent picture; `pixels` lands at (dx, dy) on the
-// background colour.
+// background colour, written straight into the drawn image.
 void showOnCleared(salon::Surface& obj, const salon::Bitmap& pixels, int32_t dx, int32_t dy)
 {
-    obj.clearPicture();
-    if (dx == 0 && dy == 0 && pixels.width == obj.drawableWidth() && pixels.height == obj.drawableHeight()) {
-        obj.writeRows(pixels);  // covers it all: nothing of the background stays
+    const int32_t w = obj.drawableWidth(), h = obj.drawableHeight();
+    salon::Bitmap& image = obj.image();
+    const bool covered = dx <= 0 && dy <= 0 && dx + pixels.width >= w && dy + pixels.height >= h;
+    if (covered && image.bitsPerPixel == 24 && image.width == w && image.height == h) {
+        // Nothing of the background would stay: the old image is simply painted over.
+        salon::Bitmap shown = std::move(image);
+        paste(shown, pixels, dx, dy);
+        takeImage(obj, std::move(shown));
         return;
     }
-    salon::Bitmap img = obj.readRows();
-    paste(img, pixels, dx, dy);
-    obj.writeRows(img);
+    obj.clearPicture();
+    paste(image, pixels, dx, dy);
 }
 } // namespace
 
@@ -91,7 +99,7 @@ int32_t scale(salon::Surface& obj, int32_t& dX, int32_t& dY, float dpX, float dp
     if (!(fw > 1.0f && fw < 2001.0f && fh > 1.0f && fh < 2001.0f)) return 0;
     const int32_t nw = salon::roundHalfEven(fw), nh = salon::roundHalfEven(fh);
     if (nw < 2 || nw > 2000 || nh < 2 || nh > 2000) return 0;
-    const salon::Bitmap s = stretched(obj.readRows(), w, h, nw, nh);
+    const salon::Bitmap s = stretched(obj.image(), w, h, nw, nh);
     if (resize) {
         dX = (nw - w) / 2;
         dY = (nh - h) / 2;
@@ -104,68 +112,120 @@ int32_t scale(salon::Surface& obj, int32_t& dX, int32_t& dY, float dpX, float dp
     return 1;
 }
 
+namespace {
+// Row `src` (w >= 2 pixels) into `dst` right to left, four bytes at a time: the fourth lands on
+// the next target pixel, written right after. The last source pixel is read as three bytes
+// (nothing of the row follows it), the last target pixel written as three.
+void reversedCopy(uint8_t* dst, const uint8_t* src, int32_t w)
+{
+    const uint8_t* p = src + 3 * size_t(w - 1);
+    std::memcpy(dst, p, 3);
+    for (int32_t x = 1; x < w - 1; ++x) {
+        uint32_t v;
+        std::memcpy(&v, p - 3 * size_t(x), 4);
+        std::memcpy(dst + 3 * size_t(x), &v, 4);
+    }
+    std::memcpy(dst + 3 * size_t(w - 1), src, 3);
+}
+
+// The mirror made in place, a pair of rows at a time through one spare row: every pixel is read
+// and written once, as a copy into a new picture would, without a second picture.
+void mirror(salon::Bitmap& b, bool flipX, bool flipY)
+{
+    const int32_t w = b.width, h = b.height;
+    const size_t bytes = size_t(3) * size_t(w);
+    std::vector<uint8_t> spare(bytes);
+    auto take = [&](uint8_t* to, const uint8_t* from) {
+        if (flipX) reversedCopy(to, from, w);
+        else std::memcpy(to, from, bytes);
+    };
+    if (!flipY) {
+        for (int32_t y = 0; y < h; ++y) {
+            take(spare.data(), b.row(y));
+            std::memcpy(b.row(y), spare.data(), bytes);
+        }
+        return;
+    }
+    for (int32_t y = 0; y < h / 2; ++y) {
+        uint8_t *top = b.row(y), *bottom = b.row(h - 1 - y);
+        take(spare.data(), top);
+        take(top, bottom);
+        std::memcpy(bottom, spare.data(), bytes);
+    }
+    if (flipX && h % 2 != 0) {
+        take(spare.data(), b.row(h / 2));
+        std::memcpy(b.row(h / 2), spare.data(), bytes);
+    }
+}
+} // namespace
+
 int32_t flip(salon::Surface& obj, bool flipX, bool flipY)
 {
     int32_t w, h;
     if ((!flipX && !flipY) || !sizeOf(obj, w, h) || w < 2 || h < 2) return 0;
-    // Read in place: the mirror is complete before the object is cleared and written.
-    const salon::Bitmap& src = obj.image();
-    salon::Bitmap out = salon::Bitmap::rgb24(w, h);
-    for (int32_t y = 0; y < h; ++y) {
-        const uint8_t* s = src.row(flipY ? h - 1 - y : y);
-        uint8_t* d = out.row(y);
-        if (!flipX) {
-            std::copy_n(s, size_t(3 * w), d);
-            continue;
-        }
-        // Four bytes at a time: the fourth lands on the next pixel, written right after. The last
-        // source pixel is read as three bytes (nothing of the row follows it), the last target
-        // pixel written as three.
-        const uint8_t* p = s + 3 * size_t(w - 1);
-        d[0] = p[0];
-        d[1] = p[1];
-        d[2] = p[2];
-        for (int32_t x = 1; x < w - 1; ++x) {
-            uint32_t v;
-            std::memcpy(&v, p - 3 * size_t(x), 4);
-            std::memcpy(d + 3 * size_t(x), &v, 4);
-        }
-        uint32_t v;
-        std::memcpy(&v, s, 4);
-        std::memcpy(d + 3 * size_t(w - 1), &v, 3);
-    }
-    showOnCleared(obj, out, 0, 0);
-    return 1;
+    salon::Bitmap& image = obj.image();
+    if (image.bitsPerPixel != 24 || image.width != w || image.height != h) return 0;
+    // Mirrored where it lies, then shown with no persistent picture, as a cleared object that
+    // took the mirrored rows.
+    salon::Bitmap mirrored = std::move(image);
+    mirror(mirrored, flipX, flipY);
+    return takeImage(obj, std::move(mirrored)) ? 1 : 0;
 }
+
+namespace {
+// The picture turned a quarter: clockwise B(H - 1 - y, x) = A(x, y), anticlockwise
+// B(y, W - 1 - x) = A(x, y). Written row by row of B in tiles, so that the rows of A a tile reads
+// stay in the cache while its pixels are picked down their columns (64 x 64 pixels: the tile's
+// parts of A and B take 24 kB, within a first-level data cache).
+salon::Bitmap turnedQuarter(const salon::Bitmap& a, bool clockwise)
+{
+    const int32_t w = a.width, h = a.height;
+    salon::Bitmap b = salon::Bitmap::rgb24(h, w);
+    constexpr int32_t tile = 64;
+    const ptrdiff_t down = clockwise ? -ptrdiff_t(a.rowBytes()) : ptrdiff_t(a.rowBytes());
+    // A pixel is copied as 4 bytes: the fourth is read from what follows it in A and lands on the
+    // next pixel of B's row, which is written after it. Not so the last pixel of B's row (the next
+    // row's first is written already), nor, turning clockwise, the last pixel of an A without row
+    // padding (nothing follows it): B's last row reads it first.
+    const bool tight = a.rowBytes() == 3 * w;
+    for (int32_t by0 = 0; by0 < w; by0 += tile)
+        for (int32_t bx0 = 0; bx0 < h; bx0 += tile) {
+            const int32_t by1 = std::min(by0 + tile, w), bx1 = std::min(bx0 + tile, h);
+            for (int32_t by = by0; by < by1; ++by) {
+                // B's row by is A's column by (clockwise, read upwards) or W - 1 - by (downwards).
+                const uint8_t* s = clockwise ? a.row(h - 1 - bx0) + 3 * size_t(by) : a.row(bx0) + 3 * size_t(w - 1 - by);
+                uint8_t* d = b.row(by) + 3 * size_t(bx0);
+                const int32_t wide = (clockwise && tight && by == w - 1) ? bx0 : (bx1 == h ? bx1 - 1 : bx1);
+                int32_t bx = bx0;
+                for (; bx < wide; ++bx, s += down, d += 3) {
+                    uint32_t v;
+                    std::memcpy(&v, s, 4);
+                    std::memcpy(d, &v, 4);
+                }
+                for (; bx < bx1; ++bx, s += down, d += 3) std::memcpy(d, s, 3);
+            }
+        }
+    return b;
+}
+} // namespace
 
 int32_t quarterTurn(salon::Surface& obj, bool clockwise, int32_t& dX, int32_t& dY, bool resize, int32_t colourDepth)
 {
     int32_t w, h;
     if (!sizeOf(obj, w, h)) return 0;
-    const salon::Bitmap a = readType3(obj, colourDepth);
-    salon::Bitmap b = salon::Bitmap::rgb24(h, w);
-    // Clockwise: B(H - 1 - y, x) = A(x, y); anticlockwise: B(y, W - 1 - x) = A(x, y). In tiles,
-    // so that the rows of B a tile writes stay in the cache while it reads along the rows of A.
-    constexpr int32_t tile = 32;
-    const size_t bStride = size_t(b.rowBytes());
-    for (int32_t y0 = 0; y0 < h; y0 += tile)
-        for (int32_t x0 = 0; x0 < w; x0 += tile) {
-            const int32_t y1 = std::min(y0 + tile, h), x1 = std::min(x0 + tile, w);
-            for (int32_t y = y0; y < y1; ++y) {
-                const uint8_t* s = a.row(y) + 3 * size_t(x0);
-                const int32_t bx = clockwise ? h - 1 - y : y;
-                for (int32_t x = x0; x < x1; ++x, s += 3) {
-                    const int32_t by = clockwise ? x : w - 1 - x;
-                    uint8_t* d = b.pixels.data() + size_t(by) * bStride + 3 * size_t(bx);
-                    d[0] = s[0];
-                    d[1] = s[1];
-                    d[2] = s[2];
-                }
-            }
-        }
+    const salon::Bitmap& image = obj.image();
+    if (image.bitsPerPixel != 24 || image.width != w || image.height != h) return 0;
+    // Turned straight from the drawn image; a 15/16-bit display's reduction applies per pixel, so
+    // it may as well come after the turn.
+    salon::Bitmap b = turnedQuarter(image, clockwise);
+    if (colourDepth == 15 || colourDepth == 16) reduceRows(b);
     dX = (h - w) / 2;
     dY = (w - h) / 2;
-    if (resize) return replaceWith(obj, b) ? 1 : 0;
+    if (resize) {
+        if (!takeImage(obj, std::move(b))) return 0;
+        obj.keepImage();
+        return 1;
+    }
     const int32_t side = std::min(w, h);
     if (w == h)
         showOnCleared(obj, b, 0, 0);
@@ -204,113 +264,6 @@ int32_t nonLinear(salon::Surface& obj, float value, bool vertical, int32_t colou
     salon::Bitmap b = readType3(obj, colourDepth);
     if (!nonLinearPixels(b, value, vertical)) return 0;
     return replaceWith(obj, b) ? 1 : 0;
-}
-
-namespace {
-// The source columns (rows) one destination column covers and their fractions.
-struct Span {
-    int32_t first = 0;
-    std::vector<float> weights;
-};
-
-std::vector<Span> spans(int32_t from, int32_t to, float step)
-{
-    std::vector<Span> out(static_cast<size_t>(to));
-    const float end = float(from) - 0.01f;
-    for (int32_t i = 0; i < to; ++i) {
-        const float a = float(i) * step;
-        const float b = std::min(float(i + 1) * step, end);
-        // Single-precision products of large sizes may round up to the edge; no span starts past it.
-        const int32_t j0 = std::min(salon::fix(a), from - 1), j1 = std::min(salon::fix(b), from - 1);
-        Span& sp = out[size_t(i)];
-        sp.first = j0;
-        if (j1 <= j0) {
-            sp.weights.push_back(std::max(b - a, 0.0f));
-            continue;
-        }
-        sp.weights.push_back(float(j0 + 1) - a);
-        for (int32_t j = j0 + 1; j < j1; ++j) sp.weights.push_back(1.0f);
-        sp.weights.push_back(b - float(j1));
-    }
-    return out;
-}
-} // namespace
-
-int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteArray& from, ByteArray& to)
-{
-    if (bmX < 1 || bmY < 1 || nmX < 1 || nmY < 1) return 0;  // a zero target has no spans
-    if (int64_t(nmX) * nmY > (int64_t(64) << 20) || nmX > (1 << 20) || nmY > (1 << 20)) return 0;
-    if (!pixels::fits(from, bmX, bmY)) return 0;
-    const float sx = float(bmX) / float(nmX), sy = float(bmY) / float(nmY);
-    const std::vector<Span> cols = spans(bmX, nmX, sx);
-    std::vector<Span> rows = spans(bmY, nmY, sy);
-    const float norm = sx * sy / 0.996f;
-    for (Span& r : rows)
-        for (float& w : r.weights) w /= norm;
-
-    ByteArray out;
-    pixels::make(out, nmX, nmY);
-    const int32_t ss = pixels::stride(bmX), ds = pixels::stride(nmX);
-    // The column spans laid out flat: span x takes count[x] weights from weight[at[x]] on.
-    std::vector<int32_t> firstCol(size_t(nmX), 0), at(size_t(nmX), 0), count(size_t(nmX), 0);
-    std::vector<float> weight;
-    for (int32_t x = 0; x < nmX; ++x) {
-        const Span& c = cols[size_t(x)];
-        firstCol[size_t(x)] = c.first;
-        at[size_t(x)] = int32_t(weight.size());
-        count[size_t(x)] = int32_t(c.weights.size());
-        weight.insert(weight.end(), c.weights.begin(), c.weights.end());
-    }
-    // Each pixel's sum, one lane per channel: every channel takes the same products in the same
-    // order as one at a time would, so the bytes are the same.
-    std::vector<float> acc(size_t(4 * nmX));
-    // The source row as floats, with one more float for the fourth lane of the last pixel.
-    std::vector<float> line(size_t(3 * bmX + 1), 0.0f);
-    for (int32_t y = 0; y < nmY; ++y) {
-        std::fill(acc.begin(), acc.end(), 0.0f);
-        const Span& r = rows[size_t(y)];
-        for (size_t k = 0; k < r.weights.size(); ++k) {
-            const uint8_t* src = from.values.data() + size_t(r.first + int32_t(k)) * size_t(ss);
-            const float rw = r.weights[k];
-#if defined(__SSE2__)
-            for (int32_t i = 0; i < 3 * bmX; ++i) line[size_t(i)] = float(src[i]);
-#endif
-            for (int32_t x = 0; x < nmX; ++x) {
-                const float* cw = weight.data() + at[size_t(x)];
-                float* a = acc.data() + 4 * size_t(x);
-#if defined(__SSE2__)
-                const float* p = line.data() + 3 * size_t(firstCol[size_t(x)]);
-                __m128 sum = _mm_loadu_ps(a);
-                for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3)
-                    sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(cw[j] * rw), _mm_loadu_ps(p)));
-                _mm_storeu_ps(a, sum);
-#else
-                const uint8_t* p = src + 3 * size_t(firstCol[size_t(x)]);
-                for (int32_t j = 0; j < count[size_t(x)]; ++j, p += 3) {
-                    const float wt = cw[j] * rw;
-                    a[0] += wt * float(p[0]);
-                    a[1] += wt * float(p[1]);
-                    a[2] += wt * float(p[2]);
-                }
-#endif
-            }
-        }
-        uint8_t* d = out.values.data() + size_t(y) * size_t(ds);
-#if defined(__SSE2__)
-        // Rounded to nearest even (the default mode) and clamped to 0..255 by saturation, as
-        // toByte does for sums that stay far below 2^31.
-        for (int32_t x = 0; x < nmX; ++x) {
-            const __m128i n = _mm_cvtps_epi32(_mm_loadu_ps(acc.data() + 4 * size_t(x)));
-            const uint32_t v = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(n, n), n)));
-            std::memcpy(d + 3 * size_t(x), &v, 3);
-        }
-#else
-        for (int32_t x = 0; x < nmX; ++x)
-            for (int c = 0; c < 3; ++c) d[3 * x + c] = salon::toByte(acc[4 * size_t(x) + size_t(c)]);
-#endif
-    }
-    to = std::move(out);
-    return 1;
 }
 
 int32_t fitSize(uint8_t typ, int32_t& prX, int32_t& prY, int32_t pnlX, int32_t pnlY, int32_t& nPrX, int32_t& nPrY,

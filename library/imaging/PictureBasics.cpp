@@ -31,6 +31,24 @@ bool clearToSize(salon::Surface& obj, int32_t width, int32_t height)
     return true;
 }
 
+bool takeImage(salon::Surface& obj, salon::Bitmap&& image)
+{
+    const int32_t frame = 4 * obj.borderStyle();
+    if (image.isNull() || image.bitsPerPixel != 24 || image.pixels.size() < size_t(image.rowBytes()) * size_t(image.height) ||
+        int64_t(image.width) + frame > INT32_MAX || int64_t(image.height) + frame > INT32_MAX)
+        return false;
+    const int32_t width = image.width + frame, height = image.height + frame;
+    salon::Bitmap old = std::move(obj.image());
+    // Clearing a null image paints nothing; and resizing keeps an image that already has the new
+    // size, so nothing is painted under the one taken either.
+    obj.image() = salon::Bitmap{};
+    obj.clearPicture();
+    obj.image() = std::move(image);
+    if (obj.setSize(width, height)) return true;
+    obj.image() = std::move(old);
+    return false;
+}
+
 void persist(salon::Surface& obj)
 {
     if (obj.autoRedraw) obj.keepImage();

@@ -59,6 +59,11 @@ int32_t nonLinear(salon::Surface& obj, float value, bool vertical, int32_t colou
 // ---- resampling and fits ----
 // Box filter of a BmX x BmY pixel array to NmX x NmY.
 int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteArray& from, ByteArray& to);
+// The same with a chosen form (every form gives the same bytes): Avx2 two pixels at a time, the
+// others one at a time (in SSE2 vectors where the build has them); Avx2 where it does not run here
+// falls back to those.
+int32_t resample(int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY, const ByteArray& from, ByteArray& to,
+                 salon::PixelKernel kernel);
 int32_t fitObject(salon::Surface& obj, uint8_t typ, int32_t pnlX, int32_t pnlY, int32_t& nPrX, int32_t& nPrY,
                   float& dsX, float& dsY);
 int32_t fitSize(uint8_t typ, int32_t& prX, int32_t& prY, int32_t pnlX, int32_t pnlY, int32_t& nPrX, int32_t& nPrY,

@@ -216,25 +216,28 @@ TEST(QuarterTurns, TurnBothWaysAndReportTheShift)
 
 TEST(QuarterTurns, EveryPixelOfALargeOddPictureLandsWhereTheTurnSendsIt)
 {
-    // 71 x 45: rows padded to four bytes, and larger than the blocks the turn works in.
+    // 143 x 77: rows padded to four bytes, and larger than the blocks the turn works in each way;
+    // 132 x 70 and 68 x 130: rows without padding, so that the last pixel ends the picture's bytes;
+    // 71 x 45, within one block; single rows and columns.
     Pixolf lib;
-    const int32_t w = 71, h = 45;
     auto pic = [](int32_t x, int32_t y) { return packRgb(uint8_t(x), uint8_t(y), uint8_t(x * 3 + y * 7)); };
     const struct { bool clockwise; } turns[] = {{true}, {false}};
-    for (const auto t : turns) {
-        salon::Surface s = painted(w, h, pic);
-        int32_t dX, dY;
-        ASSERT_EQ(1, t.clockwise ? lib.PsObrRotR(s, dX, dY) : lib.PsObrRotL(s, dX, dY));
-        ASSERT_EQ(h, s.drawableWidth());
-        ASSERT_EQ(w, s.drawableHeight());
-        int32_t wrong = 0;
-        for (int32_t y = 0; y < h; ++y)
-            for (int32_t x = 0; x < w; ++x) {
-                const uint32_t got = t.clockwise ? at(s, h - 1 - y, x) : at(s, y, w - 1 - x);
-                wrong += got != pic(x, y);
-            }
-        EXPECT_EQ(0, wrong) << "clockwise " << t.clockwise;
-    }
+    const int32_t sizes[][2] = {{143, 77}, {132, 70}, {68, 130}, {71, 45}, {1, 5}, {5, 1}};
+    for (auto [w, h] : sizes)
+        for (const auto t : turns) {
+            salon::Surface s = painted(w, h, pic);
+            int32_t dX, dY;
+            ASSERT_EQ(1, t.clockwise ? lib.PsObrRotR(s, dX, dY) : lib.PsObrRotL(s, dX, dY));
+            ASSERT_EQ(h, s.drawableWidth());
+            ASSERT_EQ(w, s.drawableHeight());
+            int32_t wrong = 0;
+            for (int32_t y = 0; y < h; ++y)
+                for (int32_t x = 0; x < w; ++x) {
+                    const uint32_t got = t.clockwise ? at(s, h - 1 - y, x) : at(s, y, w - 1 - x);
+                    wrong += got != pic(x, y);
+                }
+            EXPECT_EQ(0, wrong) << w << "x" << h << " clockwise " << t.clockwise;
+        }
 }
 
 TEST(Flip, EveryPixelOfALargeOddPictureIsMirrored)
@@ -536,8 +539,183 @@ TEST(Rotation, TheVectorFormGivesThePlainBytes)
     for (float u : {0.0f, 0.1f, 0.5f, 1.5707963f, 2.7f, -0.9f, 3.1415927f, 5.0f}) {
         transforms::Rotated plain, vec;
         ASSERT_TRUE(transforms::rotatePixels(src, u, plain, salon::PixelKernel::Plain));
-        ASSERT_TRUE(transforms::rotatePixels(src, u, vec, salon::PixelKernel::Sse2));
-        EXPECT_EQ(plain.pixels, vec.pixels) << u;
-        EXPECT_EQ(plain.dX, vec.dX);
+        for (salon::PixelKernel k : {salon::PixelKernel::Sse2, salon::PixelKernel::Avx2}) {
+            if (!salon::pixelKernelRuns(k)) continue;
+            ASSERT_TRUE(transforms::rotatePixels(src, u, vec, k));
+            EXPECT_EQ(plain.pixels, vec.pixels) << u << " kernel " << int(k);
+            EXPECT_EQ(plain.dX, vec.dX);
+        }
     }
+}
+
+namespace {
+// The box filter as its formula reads, one channel at a time: destination pixel (x, y) sums, over
+// the source rows of its row span and within each over the columns of its column span,
+// (column fraction x row fraction / norm) x value, from 0, left to right. A span runs from
+// i step to min((i + 1) step, size - 0.01); its first and last source pixels weigh the parts of
+// them it covers; norm = stepX stepY / 0.996.
+struct FormulaSpan {
+    int32_t first;
+    std::vector<float> weights;
+};
+std::vector<FormulaSpan> formulaSpans(int32_t from, int32_t to)
+{
+    const float step = float(from) / float(to), end = float(from) - 0.01f;
+    std::vector<FormulaSpan> out;
+    for (int32_t i = 0; i < to; ++i) {
+        const float a = float(i) * step, b = std::min(float(i + 1) * step, end);
+        const int32_t j0 = std::min(int32_t(a), from - 1), j1 = std::min(int32_t(b), from - 1);
+        FormulaSpan s{j0, {}};
+        if (j1 <= j0) {
+            s.weights.push_back(std::max(b - a, 0.0f));
+        } else {
+            s.weights.push_back(float(j0 + 1) - a);
+            for (int32_t j = j0 + 1; j < j1; ++j) s.weights.push_back(1.0f);
+            s.weights.push_back(b - float(j1));
+        }
+        out.push_back(s);
+    }
+    return out;
+}
+
+ByteArray formulaResample(const ByteArray& from, int32_t bmX, int32_t bmY, int32_t nmX, int32_t nmY)
+{
+    const std::vector<FormulaSpan> cols = formulaSpans(bmX, nmX), rows = formulaSpans(bmY, nmY);
+    const float norm = (float(bmX) / float(nmX)) * (float(bmY) / float(nmY)) / 0.996f;
+    ByteArray out;
+    out.redim(0, salon::rowBytes24(nmX) - 1, 0, nmY - 1);
+    for (int32_t y = 0; y < nmY; ++y)
+        for (int32_t x = 0; x < nmX; ++x)
+            for (int32_t c = 0; c < 3; ++c) {
+                float sum = 0;
+                const FormulaSpan &r = rows[size_t(y)], &k = cols[size_t(x)];
+                for (size_t i = 0; i < r.weights.size(); ++i)
+                    for (size_t j = 0; j < k.weights.size(); ++j)
+                        sum += (k.weights[j] * (r.weights[i] / norm)) *
+                               float(from(3 * (k.first + int32_t(j)) + c, r.first + int32_t(i)));
+                out(3 * x + c, y) = sum >= 255.5f ? 255 : uint8_t(std::nearbyintf(sum));
+            }
+    return out;
+}
+} // namespace
+
+TEST(Resample, EveryFormGivesTheFormulasBytesEnlargingAndReducing)
+{
+    // Widths with and without row padding (4: three times it a multiple of 4), odd widths whose
+    // rows end a vector step early, spans of one to many source pixels each way.
+    const int32_t cases[][4] = {{4, 3, 7, 5},    {5, 4, 9, 11},  {8, 6, 8, 6},     {64, 48, 83, 61}, {33, 65, 47, 93},
+                                {64, 48, 21, 13}, {37, 29, 5, 4}, {50, 40, 3, 2},   {31, 7, 1, 1},    {12, 40, 31, 9},
+                                {3, 3, 40, 2},   {100, 1, 7, 1}};
+    uint32_t seed = 12345;
+    for (const auto& c : cases) {
+        const int32_t bmX = c[0], bmY = c[1], nmX = c[2], nmY = c[3];
+        ByteArray from;
+        from.redim(0, salon::rowBytes24(bmX) - 1, 0, bmY - 1);
+        for (uint8_t& v : from.values) v = uint8_t((seed = seed * 1103515245u + 12345u) >> 23);
+        for (int32_t x = 0; x < 3 * bmX; ++x) from(x, bmY / 2) = 255;  // a white row: sums near the top
+        const ByteArray want = formulaResample(from, bmX, bmY, nmX, nmY);
+        for (salon::PixelKernel k : {salon::PixelKernel::Sse2, salon::PixelKernel::Avx2}) {
+            if (!salon::pixelKernelRuns(k)) continue;
+            // The result is written into an array of the right shape whose padding is not zero.
+            ByteArray got;
+            got.redim(0, salon::rowBytes24(nmX) - 1, 0, nmY - 1);
+            std::fill(got.values.begin(), got.values.end(), uint8_t(0x5A));
+            ASSERT_EQ(1, transforms::resample(bmX, bmY, nmX, nmY, from, got, k));
+            EXPECT_EQ(want.values, got.values) << bmX << "x" << bmY << " -> " << nmX << "x" << nmY << " kernel " << int(k);
+            EXPECT_EQ(want.count[0], got.count[0]);
+        }
+    }
+}
+
+TEST(Resample, TheSourceArrayMayAlsoTakeTheResult)
+{
+    ByteArray a;
+    a.redim(0, salon::rowBytes24(6) - 1, 0, 4);
+    for (size_t i = 0; i < a.values.size(); ++i) a.values[i] = uint8_t(i * 7);
+    const ByteArray want = formulaResample(a, 6, 5, 9, 3);
+    ASSERT_EQ(1, transforms::resample(6, 5, 9, 3, a, a));
+    EXPECT_EQ(want.values, a.values);
+    EXPECT_EQ(salon::rowBytes24(9), a.count[0]);
+}
+
+TEST(GeometricTransforms, MirrorsAndScalesInPlaceDropThePictureTurnsKeepTheirResult)
+{
+    // A bordered object: the results land inside the border, at the drawable size.
+    Pixolf lib;
+    auto pic = [](int32_t x, int32_t y) { return packRgb(uint8_t(10 * x), uint8_t(7 * y), 3); };
+    auto bordered = [&](bool autoRedraw) {
+        salon::Surface s(13, 10);
+        s.setBorderStyle(1);
+        for (int32_t y = 0; y < 6; ++y)
+            for (int32_t x = 0; x < 9; ++x) s.image().setPixel(x, y, pic(x, y));
+        s.keepImage();
+        s.autoRedraw = autoRedraw;
+        return s;
+    };
+    int32_t dX, dY;
+    float fX, fY;
+    for (bool autoRedraw : {true, false}) {
+        salon::Surface flipped = bordered(autoRedraw), scaled = bordered(autoRedraw);
+        salon::Surface turned = bordered(autoRedraw), rotated = bordered(autoRedraw);
+        ASSERT_EQ(1, lib.PsObrFlip(flipped, true, false));
+        ASSERT_EQ(1, lib.PsObrScale(scaled, dX, dY, 1.5f, 1.5f, false));
+        ASSERT_EQ(1, lib.PsObrRotR(turned, dX, dY));
+        ASSERT_EQ(1, lib.PsObrRotace(rotated, 0.2f, fX, fY));
+        EXPECT_FALSE(flipped.hasPicture());
+        EXPECT_FALSE(scaled.hasPicture());
+        EXPECT_EQ(autoRedraw, turned.hasPicture());
+        EXPECT_EQ(autoRedraw, rotated.hasPicture());
+        if (autoRedraw) {
+            EXPECT_EQ(turned.image(), *turned.picture());
+            EXPECT_EQ(rotated.image(), *rotated.picture());
+        }
+        EXPECT_EQ(9, flipped.drawableWidth());
+        EXPECT_EQ(13, flipped.width());
+        EXPECT_EQ(pic(8, 2), at(flipped, 0, 2));
+        EXPECT_EQ(9, scaled.drawableWidth());
+        EXPECT_EQ(6, turned.drawableWidth());
+        EXPECT_EQ(10, turned.width());
+        EXPECT_EQ(13, turned.height());
+        EXPECT_EQ(pic(0, 5), at(turned, 0, 0));
+    }
+}
+
+TEST(GeometricTransforms, OnA16BitDisplayTurnsReadTheReducedColours)
+{
+    // Blue and red keep 5 bits (& 248), green 6 (& 252). Rotated by 0 every byte is then scaled by
+    // 0.996^2 = 0.992016: red 255 -> 248 -> 246.02 -> 246, green 255 -> 252 -> 249.99 -> 250,
+    // blue 7 -> 0. A quarter turn moves the reduced bytes unchanged.
+    struct DepthScope {
+        explicit DepthScope(int32_t d) { state().settings.colourDepth = d; }
+        ~DepthScope() { state().settings.colourDepth = 0; }
+    } depth(16);
+    Pixolf lib;
+    auto pic = [](int32_t, int32_t) { return packRgb(255, 255, 7); };
+    salon::Surface rotated = painted(6, 4, pic), turned = painted(6, 4, pic);
+    float fX, fY;
+    int32_t dX, dY;
+    ASSERT_EQ(1, lib.PsObrRotace(rotated, 0.0f, fX, fY));
+    ASSERT_EQ(1, lib.PsObrRotL(turned, dX, dY));
+    EXPECT_EQ(packRgb(246, 250, 0), at(rotated, 2, 1));
+    EXPECT_EQ(packRgb(248, 252, 0), at(turned, 1, 2));
+}
+
+TEST(GeometricTransforms, PicturesNotLaidOutAsTheirObjectSaysAreRefusedNotOverread)
+{
+    // A drawn image replaced by one of another size or depth no longer matches the drawable area:
+    // mirroring, turning or rotating it would read rows that are not there.
+    Pixolf lib;
+    salon::Surface s = painted(9, 6, [](int32_t, int32_t) { return packRgb(1, 2, 3); });
+    s.image() = salon::Bitmap::rgb24(2, 2);
+    int32_t dX, dY;
+    EXPECT_EQ(0, lib.PsObrFlip(s, true, true));
+    EXPECT_EQ(0, lib.PsObrRotR(s, dX, dY));
+    float fX, fY;
+    EXPECT_EQ(0, lib.PsObrRotace(s, 0.5f, fX, fY, false));
+    EXPECT_EQ(2, s.image().width);
+    s.image() = salon::Bitmap::indexed(9, 6, 8, std::vector<uint32_t>(256, 0));
+    EXPECT_EQ(0, lib.PsObrRotL(s, dX, dY));
+    // The rotation of a bitmap takes 24-bit pixels only.
+    transforms::Rotated r;
+    EXPECT_FALSE(transforms::rotatePixels(salon::Bitmap::indexed(9, 6, 8, std::vector<uint32_t>(256, 0)), 0.5f, r));
 }

@@ -1,8 +1,11 @@
 #include "library/Pixolf.h"
+#include "library/imaging/PictureBasics.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 using pixol::Pixolf;
 
@@ -74,6 +77,43 @@ TEST(PictureBasics, ClearingSizesTheDrawingAreaInsideTheBorder)
     EXPECT_EQ(64, w);
     EXPECT_EQ(48, h);
     EXPECT_EQ(0, lib.PsClsXY(s, -1, 4));
+}
+
+TEST(PictureBasics, ATakenImageLeavesWhatClearingAndWritingItsRowsWould)
+{
+    // Taken and written both ways on a bordered object with a persistent picture: same size inside
+    // the border, same pixels, no picture; the old background never shows.
+    auto object = [] {
+        salon::Surface s(40, 30);
+        s.setBorderStyle(1);
+        s.backColour = 0x00FF00;
+        s.setPicture(salon::Bitmap::rgb24(36, 26), false);
+        return s;
+    };
+    salon::Bitmap image = salon::Bitmap::rgb24(7, 5);
+    for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = uint8_t(i * 37);
+    for (int32_t y = 0; y < 5; ++y) std::fill_n(image.row(y) + 21, image.rowBytes() - 21, uint8_t(0));
+    salon::Surface written = object(), taken = object();
+    ASSERT_TRUE(pixol::clearToSize(written, 7, 5));
+    ASSERT_TRUE(written.writeRows(image));
+    ASSERT_TRUE(pixol::takeImage(taken, salon::Bitmap(image)));
+    EXPECT_EQ(written.width(), taken.width());
+    EXPECT_EQ(11, taken.width());
+    EXPECT_EQ(9, taken.height());
+    EXPECT_FALSE(taken.hasPicture());
+    EXPECT_EQ(written.image(), taken.image());
+
+    // Refused: another depth, a null picture, a size no object takes. The object keeps its image.
+    const salon::Bitmap before = taken.image();
+    EXPECT_FALSE(pixol::takeImage(taken, salon::Bitmap::indexed(4, 4, 8, std::vector<uint32_t>(256, 0))));
+    EXPECT_FALSE(pixol::takeImage(taken, salon::Bitmap{}));
+    salon::Bitmap huge;
+    huge.width = 1 << 21;
+    huge.height = 1;
+    huge.pixels.resize(size_t(huge.rowBytes()));
+    EXPECT_FALSE(pixol::takeImage(taken, std::move(huge)));
+    EXPECT_EQ(before, taken.image());
+    EXPECT_EQ(11, taken.width());
 }
 
 TEST(PictureBasics, PersistingNeedsAutomaticRedraw)
