@@ -38,6 +38,15 @@ std::vector<Point> wildPoints(int n)
     return points;
 }
 
+// n points scattered over the picture itself: every edge crosses most rows inside the clip.
+std::vector<Point> scatteredInPicture(int n)
+{
+    std::mt19937 rng(21);
+    std::vector<Point> points(static_cast<size_t>(n));
+    for (Point& p : points) p = Point{int32_t(rng() % 512), int32_t(rng() % 560)};
+    return points;
+}
+
 void scan(benchmark::State& state, const std::vector<Point>& points)
 {
     const int32_t count = int32_t(points.size());
@@ -61,5 +70,8 @@ BENCHMARK(LargeOutline1000000Points)->Unit(benchmark::kMillisecond);
 
 void WildPolygon200000Points(benchmark::State& state) { scan(state, wildPoints(200000)); }
 BENCHMARK(WildPolygon200000Points)->Unit(benchmark::kMillisecond);
+
+void ScatteredPolygon200000Points(benchmark::State& state) { scan(state, scatteredInPicture(200000)); }
+BENCHMARK(ScatteredPolygon200000Points)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -86,6 +86,52 @@ struct InsideRun {
     int64_t from, to;
 };
 
+// An inside run in the active table, with its crossing kept for the row it was last asked for.
+// Rows are mostly taken one after another; stepping the exact fraction then replaces a division,
+// and the run's numbers sit together in memory however the edges lay in the polygon.
+class ActiveRun {
+public:
+    explicit ActiveRun(const InsideRun& run) : m_edge(run.edge), m_to(run.to), m_dir(run.edge->dir)
+    {
+        const int64_t dx = m_edge->x1 - m_edge->x0;
+        m_dy = m_edge->y1 - m_edge->y0;
+        // dx = stepWhole * dy + stepPart with 0 <= stepPart < dy (floor division).
+        m_stepWhole = dx / m_dy;
+        m_stepPart = dx % m_dy;
+        if (m_stepPart < 0) m_stepPart += m_dy, --m_stepWhole;
+    }
+
+    const Edge& edge() const { return *m_edge; }
+    int64_t to() const { return m_to; }
+    int32_t dir() const { return m_dir; }
+    bool vertical() const { return m_stepWhole == 0 && m_stepPart == 0; }
+
+    // crossing(y) of the edge: x0 + ceil(t dx / dy) with t = y - y0, kept as the whole part and
+    // the rest `m_rest` = whole * dy - t * dx in [0, dy).
+    int64_t crossing(int64_t y)
+    {
+        if (y == m_row + 1) {
+            m_x += m_stepWhole;
+            m_rest -= m_stepPart;
+            if (m_rest < 0) m_rest += m_dy, ++m_x;
+            m_row = y;
+        } else if (y != m_row) {
+            m_x = m_edge->crossing(y);
+            // Less than dy by the choice of x, though its terms may need 128 bits.
+            m_rest = int64_t(Int128(m_x - m_edge->x0) * m_dy - Int128(y - m_edge->y0) * (m_edge->x1 - m_edge->x0));
+            m_row = y;
+        }
+        return m_x;
+    }
+
+private:
+    const Edge* m_edge;
+    int64_t m_to;
+    int32_t m_dir;
+    int64_t m_dy = 1, m_stepWhole = 0, m_stepPart = 0;
+    int64_t m_row = std::numeric_limits<int64_t>::min(), m_x = 0, m_rest = 0;
+};
+
 // From this row on, rows start with `delta` more crossings (even-odd) or winding at the clip's left.
 struct LeftEvent {
     int64_t row;
@@ -198,35 +244,62 @@ public:
     void spans(int64_t base, const std::vector<std::pair<int64_t, int32_t>>& xs, std::vector<Span>& out) const
     {
         out.clear();
-        auto add = [&](int64_t l, int64_t r) {
-            if (r <= l) return;
-            if (!out.empty() && out.back().right >= l) out.back().right = std::max(out.back().right, r);
-            else out.push_back(Span{l, r});
-        };
         if (m_rule == FillRule::EvenOdd) {
             bool in = (base & 1) != 0;
             int64_t from = m_left;
             for (const auto& x : xs) {
-                if (in) add(from, x.first);
+                if (in) add(out, from, x.first);
                 else from = x.first;
                 in = !in;
             }
-            if (in) add(from, m_right);
+            if (in) add(out, from, m_right);
         } else {
             int64_t wind = base, from = m_left;
             for (const auto& [x, d] : xs) {
                 const int64_t before = wind;
                 wind += d;
                 if (before == 0 && wind != 0) from = x;
-                else if (before != 0 && wind == 0) add(from, x);
+                else if (before != 0 && wind == 0) add(out, from, x);
             }
-            if (wind != 0) add(from, m_right);
+            if (wind != 0) add(out, from, m_right);
         }
     }
 
+    // The same spans from crossings in any order that all lie in [lo, hi]: they are counted per
+    // column instead of sorted. Cheaper when many edges share few columns, as in a scribble of
+    // thousands of points over a small picture.
+    void denseSpans(int64_t base, const std::vector<std::pair<int64_t, int32_t>>& xs, int64_t lo, int64_t hi,
+                    std::vector<Span>& out)
+    {
+        out.clear();
+        m_columns.assign(size_t(hi - lo + 1), 0);
+        for (const auto& [x, d] : xs) m_columns[size_t(x - lo)] += m_rule == FillRule::EvenOdd ? 1 : d;
+        int64_t value = base, from = m_left;
+        bool in = filled(value);
+        for (size_t i = 0; i < m_columns.size(); ++i) {
+            if (m_columns[i] == 0) continue;
+            value += m_columns[i];
+            if (filled(value) == in) continue;
+            if (in) add(out, from, lo + int64_t(i));
+            else from = lo + int64_t(i);
+            in = !in;
+        }
+        if (in) add(out, from, m_right);
+    }
+
 private:
+    bool filled(int64_t value) const { return m_rule == FillRule::EvenOdd ? (value & 1) != 0 : value != 0; }
+
+    static void add(std::vector<Span>& out, int64_t l, int64_t r)
+    {
+        if (r <= l) return;
+        if (!out.empty() && out.back().right >= l) out.back().right = std::max(out.back().right, r);
+        else out.push_back(Span{l, r});
+    }
+
     FillRule m_rule;
     int64_t m_left, m_right;
+    std::vector<int64_t> m_columns;
 };
 
 } // namespace
@@ -238,11 +311,11 @@ bool scanPolygons(std::span<const Point> points, std::span<const int32_t> counts
     if (clip.left >= clip.right || clip.top >= clip.bottom) return true;
     const std::vector<Edge> edges = edgesOf(points, counts);
     const ClippedEdges cut(edges, rule, clip);
-    const RowScanner scanner(rule, clip);
+    RowScanner scanner(rule, clip);
     constexpr int64_t none = std::numeric_limits<int64_t>::max();
 
     BandBuilder bands(out, maxRects);
-    std::vector<const InsideRun*> active;
+    std::vector<ActiveRun> active;
     std::vector<std::pair<int64_t, int32_t>> xs, prevXs;
     std::vector<Span> spans;
     int64_t prevY = std::numeric_limits<int64_t>::min(), prevBase = 0, base = 0;
@@ -256,9 +329,9 @@ bool scanPolygons(std::span<const Point> points, std::span<const int32_t> counts
     int64_t y = std::max<int64_t>(nextStart(), clip.top);
     while (y < clip.bottom) {
         while (nextEvent < cut.left.size() && cut.left[nextEvent].row <= y) base += cut.left[nextEvent++].delta;
-        active.erase(std::remove_if(active.begin(), active.end(), [y](const InsideRun* r) { return r->to <= y; }),
+        active.erase(std::remove_if(active.begin(), active.end(), [y](const ActiveRun& r) { return r.to() <= y; }),
                      active.end());
-        while (nextRun < cut.inside.size() && cut.inside[nextRun].from <= y) active.push_back(&cut.inside[nextRun++]);
+        while (nextRun < cut.inside.size() && cut.inside[nextRun].from <= y) active.emplace_back(cut.inside[nextRun++]);
 
         // Rows until the next run starts or the left count changes; on them only the active
         // runs can change anything.
@@ -280,13 +353,23 @@ bool scanPolygons(std::span<const Point> points, std::span<const int32_t> counts
 
         xs.clear();
         bool allVertical = true;
-        for (const InsideRun* r : active) {
-            xs.emplace_back(r->edge->crossing(y), r->edge->dir);
-            allVertical = allVertical && r->edge->x0 == r->edge->x1;
-            until = std::min(until, r->to);
+        int64_t lo = std::numeric_limits<int64_t>::max(), hi = std::numeric_limits<int64_t>::min();
+        for (ActiveRun& r : active) {
+            const int64_t x = r.crossing(y);
+            xs.emplace_back(x, r.dir());
+            lo = std::min(lo, x);
+            hi = std::max(hi, x);
+            allVertical = allVertical && r.vertical();
+            until = std::min(until, r.to());
         }
-        std::sort(xs.begin(), xs.end());
-        scanner.spans(base, xs, spans);
+        // Unsorted crossings still compare equal to the row above only when they are the same, so
+        // the jump below holds for both ways of building the spans.
+        if (xs.size() >= 64 && uint64_t(hi - lo) <= 4 * uint64_t(xs.size())) {
+            scanner.denseSpans(base, xs, lo, hi, spans);
+        } else {
+            std::sort(xs.begin(), xs.end());
+            scanner.spans(base, xs, spans);
+        }
 
         // Between events a set of vertical edges gives the same spans on every row. Steep edges
         // repeat their crossings over runs of rows too: once a row repeats the one above it, the
@@ -295,7 +378,7 @@ bool scanPolygons(std::span<const Point> points, std::span<const int32_t> counts
         int64_t rowEnd = y + 1;
         if (allVertical || (prevY == y - 1 && base == prevBase && xs == prevXs)) {
             if (!allVertical)
-                for (const InsideRun* r : active) until = std::min(until, r->edge->nextChange(y, r->edge->crossing(y)));
+                for (ActiveRun& r : active) until = std::min(until, r.edge().nextChange(y, r.crossing(y)));
             rowEnd = std::max(rowEnd, until);
         }
         prevXs.swap(xs);
