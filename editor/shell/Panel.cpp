@@ -333,6 +333,12 @@ bool Editor::photoLoaded(bool ok, bool bothBefore, int32_t modeBefore)
 
 void Editor::ShowPanel(int32_t mode)
 {
+    // The panel of another mode hides the held arrow, so its repeat ends here: a new model or
+    // photo, or another command, must not be followed by steps the user no longer sees.
+    if (form.Timer1.Enabled && mode != repeatMode) {
+        form.Timer1.Enabled = false;
+        m_engine.RepeatCode() = 0;
+    }
     // Which command buttons take clicks, and their faces.
     for (int i = 0; i < 16; ++i) {
         bool available = mode >= 2 || i == 0 || i == 1 || i == 6 || i == 7 || i == 9 || i == 15;

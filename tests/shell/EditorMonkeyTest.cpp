@@ -1,0 +1,68 @@
+// The monkey over the editor window: a seeded run of random events in every test run, and the
+// shortest event lists of the faults it found, kept as regression tests.
+#include "EditorMonkey.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+using namespace salon::monkey;
+
+namespace {
+
+size_t fromEnvironment(const char* name, size_t fallback)
+{
+    const char* v = std::getenv(name);
+    return v && *v ? size_t(std::strtoull(v, nullptr, 10)) : fallback;
+}
+
+void expectNoFailure(const std::vector<Event>& events)
+{
+    const auto failure = run(events);
+    EXPECT_FALSE(failure) << failure->text();
+}
+
+} // namespace
+
+// SALON_MONKEY_EVENTS and SALON_MONKEY_SEED change the run (the long run sets 100,000 events).
+TEST(EditorMonkey, SeededRandomEventsKeepEveryInvariant)
+{
+    const size_t count = fromEnvironment("SALON_MONKEY_EVENTS", 10000);
+    const uint32_t seed = uint32_t(fromEnvironment("SALON_MONKEY_SEED", 20261207));
+    const std::vector<Event> events = randomEvents(seed, count);
+    const auto start = std::chrono::steady_clock::now();
+    Coverage coverage;
+    const auto failure = run(events, &coverage);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::string modes;
+    for (size_t m = 0; m < coverage.inMode.size(); ++m)
+        if (coverage.inMode[m]) modes += " " + std::to_string(m) + ":" + std::to_string(coverage.inMode[m]);
+    std::cout << count << " events in " << seconds << " s, " << coverage.reached << " reached their control, "
+              << coverage.restarts << " restarts; events per mode" << modes << '\n';
+    // A monkey that never gets past the empty window tests nothing.
+    EXPECT_GT(coverage.reached, count / 5);
+    if (count >= 1000)
+        for (int mode : {2, 4, 5, 6, 9, 10, 12, 13}) EXPECT_GT(coverage.inMode[size_t(mode)], 0u) << "mode " << mode;
+    if (!failure) return;
+    const std::vector<Event> shortest = shrink(events, *failure);
+    ADD_FAILURE() << "seed " << seed << ", " << failure->text() << "\nshortest events that reproduce it ("
+                  << shortest.size() << "):\n" << describe(shortest);
+}
+
+// An arrow key held in move mode while a new model came in from the catalogue: the repeat went on
+// in mode 2 and moved the face with no undo entry, under a panel without arrows.
+TEST(EditorMonkeyFound, ANewModelEndsTheRepeatOfAHeldArrowKey)
+{
+    expectNoFailure({
+        {Act::Click, Funkce, 1, 1, 4, 92, 35, 2351486677u},
+        {Act::Press, Funkce, 9, 1, 3, 82, 5, 1890535925u},
+        {Act::Release, Tlac, 0, 2, 1, 11, 21, 691302181u},
+        {Act::Click, Funkce, 11, 1, 0, 16, 38, 162320459u},
+        {Act::KeyDown, Funkce, 38, 1, 0, 78, 51, 2627066943u},
+        {Act::Click, Funkce, 1, 1, 0, 94, 32, 2631372944u},
+        {Act::Timer1, Picture2, 0, 1, 3, 5, 19, 3218556884u},
+    });
+}
