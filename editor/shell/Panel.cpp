@@ -189,9 +189,11 @@ bool Editor::askModeChange()
         m_host.showQuestion(form3);
     }
     if (Answer == 0) {
-        if (DontAsk == 0 && inResultModes(mode) && PressedMode > 1) {
-            form.Funkce[PressedMode].BorderStyle = 1;
+        // The command does not happen, so its button must not look pressed - also when no mode
+        // button was pressed as the click began (a right or middle click before released it).
+        if (DontAsk == 0 && inResultModes(mode)) {
             form.Funkce[ClickedButton].BorderStyle = 0;
+            if (PressedMode > 1) form.Funkce[PressedMode].BorderStyle = 1;
         }
         if (DontAsk == 0 && inResultModes(mode))
             return false;

@@ -455,6 +455,17 @@ std::optional<std::string> broken(World& w, const Before& before, bool stepBack)
         if (anyShown(f.TSipka) != (mode == 6)) return "the stamp buttons do not follow mode " + std::to_string(mode);
     }
 
+    // The pressed command button is the mode's; an hourglass never outlives the event.
+    if (!fullView) {
+        static const std::pair<int, int32_t> modeButtons[] = {{2, 4}, {3, 5}, {4, 6}, {10, 9}, {11, 10}, {13, 12}, {14, 13}};
+        for (auto [button, itsMode] : modeButtons)
+            if (f.Funkce[size_t(button)].BorderStyle == 1 && mode != itsMode && !(w.held.mouse && w.held.mouse->target == Funkce))
+                return "command " + std::to_string(button) + " looks pressed in mode " + std::to_string(mode);
+    }
+    // (A coarse turn keeps it while its arrow is held down.)
+    const bool arrowPressed = w.held.mouse && (w.held.mouse->target == Sipka || w.held.mouse->target == SSipka);
+    if (!w.ui.cursors.empty() && w.ui.cursors.back() == Cursor::Hourglass && !arrowPressed) return "the hourglass stays";
+
     // An arrow repeats and looks pressed only while it is held.
     const bool arrowHeld = (w.held.mouse && (w.held.mouse->target == Sipka || w.held.mouse->target == SSipka)) || ed.heldArrowKey != 0;
     if (f.Timer1.Enabled && !arrowHeld) return "the arrows repeat with none held";
@@ -569,12 +580,12 @@ std::optional<Failure> run(const std::vector<Event>& events, Coverage* coverage)
         const std::optional<Event> heldBefore = w->held.mouse;
         w->ui.rng.seed(events[i].answers);
         c.reached += dispatch(*w, events[i]) ? 1 : 0;
-        w->ui.forget();
         if (trace)
             std::cerr << i << " " << describe(events[i]) << " -> mode " << w->engine.EditMode << ", history "
                       << w->engine.HistoryCount << ", " << describe(w->engine.State()) << ", repeat "
                       << int(w->engine.RepeatCode) << '\n';
         if (auto why = broken(*w, before, isStepBack(events[i], heldBefore))) return Failure{i, *why};
+        w->ui.forget();
         const int32_t mode = w->engine.EditMode;
         if (mode >= 0 && mode < 14) ++c.inMode[size_t(mode)];
     }

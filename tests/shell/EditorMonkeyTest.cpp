@@ -66,3 +66,26 @@ TEST(EditorMonkeyFound, ANewModelEndsTheRepeatOfAHeldArrowKey)
         {Act::Timer1, Picture2, 0, 1, 3, 5, 19, 3218556884u},
     });
 }
+
+// The mode-change question answered No keeps the mode; the clicked command's button was left
+// pressed when a right-click help or a middle click had released the mode's own button first.
+TEST(EditorMonkeyFound, ANoToTheQuestionReleasesTheClickedButton)
+{
+    // Right-click help on the stamp button in mode 4, then scale, answered No.
+    expectNoFailure({
+        {Act::Click, Funkce, 9, 1, 3, 26, 55, 1210524930u},
+        {Act::Click, Funkce, 1, 1, 0, 51, 29, 3828381396u},
+        {Act::Click, Funkce, 2, 1, 4, 22, 11, 1327975261u},
+        {Act::Click, Funkce, 4, 2, 4, 40, 2, 1658341162u},
+        {Act::Click, Funkce, 10, 1, 0, 34, 8, 3843512368u},
+    });
+    // A middle click on rotation in mode 5, then deformation, answered No.
+    expectNoFailure({
+        {Act::Click, Funkce, 9, 1, 4, 68, 59, 844142483u},
+        {Act::Click, Funkce, 1, 1, 0, 19, 12, 3991231765u},
+        {Act::Click, Funkce, 3, 1, 2, 78, 81, 2085855594u},
+        {Act::Press, Funkce, 14, 4, 3, 91, 4, 2722774606u},
+        {Act::Release, Picture1, 0, 1, 4, 17, 6, 4198867111u},
+        {Act::Click, Funkce, 13, 1, 0, 13, 60, 1873083505u},
+    });
+}
