@@ -241,6 +241,9 @@ bool Editor::loadChosenModel(const std::string& modelPath)
     const int32_t modeBefore = mode;
     const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
     mode = 1;
+    // The engine reads whatever ModelFile names; a model that does not load leaves the name of
+    // the one still shown.
+    const std::string nameBefore = m_engine.ModelFile();
     m_engine.ModelFile() = modelPath;
     m_ui.setCursor(Cursor::Hourglass);
     const bool loaded = m_engine.ChooseModel();
@@ -248,6 +251,7 @@ bool Editor::loadChosenModel(const std::string& modelPath)
     if (!loaded && m_engine.ModelLoaded()) {
         // The old model is still there (the reader said why the new one is not): keep the work
         // on screen instead of rebuilding it away.
+        m_engine.ModelFile() = nameBefore;
         mode = modeBefore;
         restorePressedLook();
         ShowPanel(mode);

@@ -414,6 +414,10 @@ std::optional<std::string> broken(World& w, const Before& before, bool stepBack)
     if (before.model && !en.ModelLoaded) return "the loaded model disappeared";
     if (en.FaceLoaded && (en.PhotoFile.empty() || en.Surfaces[LoadedPhoto].width() < 1))
         return "a face is loaded but its photo is gone";
+    // The names are those of what is loaded: the damaged catalogue model never loads.
+    if (en.ModelLoaded && (en.ModelFile.empty() || en.ModelFile.find("ME002") != std::string::npos))
+        return "the model loaded is named " + en.ModelFile;
+    if (en.FaceLoaded && en.PhotoFile.find("notes") != std::string::npos) return "the photo loaded is named " + en.PhotoFile;
     static const std::set<int32_t> modes{1, 2, 4, 5, 6, 9, 10, 12, 13};
     if (!modes.count(mode)) return "mode " + std::to_string(mode) + " is no mode of the editor";
     if ((mode >= 2) != (en.FaceLoaded && en.ModelLoaded))

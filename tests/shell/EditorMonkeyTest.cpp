@@ -89,3 +89,12 @@ TEST(EditorMonkeyFound, ANoToTheQuestionReleasesTheClickedButton)
         {Act::Click, Funkce, 13, 1, 0, 13, 60, 1873083505u},
     });
 }
+
+// A damaged model chosen after a good one: the good one stays loaded, and so must its name.
+TEST(EditorMonkeyFound, ADamagedModelLeavesTheNameOfTheModelShown)
+{
+    expectNoFailure({
+        {Act::Click, Funkce, 1, 1, 0, 14, 10, 3535371908u},
+        {Act::Click, Funkce, 1, 1, 4, 59, 82, 1303136507u},
+    });
+}
