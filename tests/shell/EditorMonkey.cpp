@@ -402,19 +402,17 @@ bool isStepBack(const Event& e, const std::optional<Event>& heldBefore)
     return false;
 }
 
-std::optional<std::string> broken(World& w, const Before& before, bool stepBack)
-{
-    Engine& en = w.engine;
-    Editor& ed = w.editor;
-    const Form1& f = ed.form;
-    const int32_t mode = en.EditMode;
-    std::ostringstream why;
+using Check = std::optional<std::string>;
 
+// What is loaded stays loaded, under its own name, and the mode follows it.
+Check loads(const Engine& en, const Before& before)
+{
+    const int32_t mode = en.EditMode;
     if (before.face && !en.FaceLoaded) return "the loaded face disappeared";
     if (before.model && !en.ModelLoaded) return "the loaded model disappeared";
     if (en.FaceLoaded && (en.PhotoFile.empty() || en.Surfaces[LoadedPhoto].width() < 1))
         return "a face is loaded but its photo is gone";
-    // The names are those of what is loaded: the damaged catalogue model never loads.
+    // The damaged catalogue model and the text file never load.
     if (en.ModelLoaded && (en.ModelFile.empty() || en.ModelFile.find("ME002") != std::string::npos))
         return "the model loaded is named " + en.ModelFile;
     if (en.FaceLoaded && en.PhotoFile.find("notes") != std::string::npos) return "the photo loaded is named " + en.PhotoFile;
@@ -423,12 +421,27 @@ std::optional<std::string> broken(World& w, const Before& before, bool stepBack)
     if ((mode >= 2) != (en.FaceLoaded && en.ModelLoaded))
         return "mode " + std::to_string(mode) + " with face " + std::to_string(en.FaceLoaded) + " and model " +
                std::to_string(en.ModelLoaded);
+    return std::nullopt;
+}
 
-    // The history stays within its five entries, with nothing beyond the count.
+// The history stays within its five entries, a step back goes to the newest one exactly, and the
+// transform stays within what can be composed.
+Check history(const Engine& en, const Before& before, bool stepBack)
+{
     if (en.HistoryCount < 0 || en.HistoryCount > 5) return "history count " + std::to_string(en.HistoryCount);
     for (int k = 0; k < 5; ++k) {
-        const bool zero = std::all_of(en.History[size_t(k)].begin(), en.History[size_t(k)].end(), [](float v) { return v == 0; });
-        if (zero != (k >= en.HistoryCount)) return "history entry " + std::to_string(k + 1) + " against count " + std::to_string(en.HistoryCount);
+        const auto& entry = en.History[size_t(k)];
+        const bool zero = std::all_of(entry.begin(), entry.end(), [](float v) { return v == 0; });
+        if (zero != (k >= en.HistoryCount))
+            return "history entry " + std::to_string(k + 1) + " against count " + std::to_string(en.HistoryCount);
+    }
+    // (Loads empty the history too; only a step back must land on the newest entry.)
+    if (stepBack && en.HistoryCount == before.historyCount - 1) {
+        const HistoryEntry& h = before.latest;
+        const FaceState back{h[0], h[1], int32_t(h[2]), int32_t(h[3]), int32_t(h[4]), int32_t(h[5]), int32_t(h[6]), h[7]};
+        if (!samePlacement(en.State(), back))
+            return "a step back did not restore the newest history entry: " + describe(en.State()) + " instead of " +
+                   describe(back);
     }
     if (!(std::isfinite(en.ScaleX) && std::isfinite(en.ScaleY) && en.ScaleX > 0 && en.ScaleY > 0 && std::isfinite(en.Angle)))
         return "transform out of range";
@@ -436,60 +449,61 @@ std::optional<std::string> broken(World& w, const Before& before, bool stepBack)
     if (en.FaceLoaded && !scaledPhotoFits(photo.width(), photo.height(), en.ScaleX, en.ScaleY))
         return "the photo is scaled past what can be composed";
     if (std::abs(en.DeformH) > DeformLimit || std::abs(en.DeformV) > DeformLimit) return "deformation past its limit";
+    return std::nullopt;
+}
 
-    // The views show what the engine holds.
-    const bool fullView = f.Picture3[0].Visible;
+// The window shows the mode: the views of what is loaded, the commands it allows, its sub-panel
+// and its pressed button; arrows repeat only while held in their mode; no hourglass is left.
+Check panel(const World& w)
+{
+    const Engine& en = w.engine;
+    const Editor& ed = w.editor;
+    const Form1& f = ed.form;
+    const int32_t mode = en.EditMode;
+    const bool arrowByMouse = w.held.mouse && (w.held.mouse->target == Sipka || w.held.mouse->target == SSipka);
+    if (f.Timer1.Enabled && !arrowByMouse && ed.heldArrowKey == 0) return "the arrows repeat with none held";
+    if (f.Timer1.Enabled && mode != 9 && mode != 10) return "the arrows repeat in mode " + std::to_string(mode);
+    // (A coarse turn keeps the hourglass while its arrow is held down.)
+    if (!w.ui.cursors.empty() && w.ui.cursors.back() == Cursor::Hourglass && !arrowByMouse) return "the hourglass stays";
+    if (f.Picture3[0].Visible) return std::nullopt;  // the full view hides the panel
+
+    if (f.Picture1.Visible != en.FaceLoaded) return "the left view is shown " + std::to_string(f.Picture1.Visible) + " with face " + std::to_string(en.FaceLoaded);
+    if (f.Picture2.Visible != en.ModelLoaded) return "the right view is shown " + std::to_string(f.Picture2.Visible) + " with model " + std::to_string(en.ModelLoaded);
+    for (int i = 0; i < 16; ++i)
+        if (f.Funkce[size_t(i)].Enabled != commandAvailable(ed, i, mode))
+            return "command " + std::to_string(i) + " enabled " + std::to_string(f.Funkce[size_t(i)].Enabled) + " in mode " + std::to_string(mode);
+    auto anyShown = [](const auto& controls) { return std::any_of(controls.begin(), controls.end(), [](const Control& c) { return c.Visible; }); };
+    const bool placement = mode == 9 || mode == 10 || mode == 12 || mode == 13;
+    if (anyShown(f.Sipka) != placement) return "the arrows are shown " + std::to_string(!placement) + " in mode " + std::to_string(mode);
+    if (anyShown(f.OblImg) != (mode == 4)) return "the fit buttons do not follow mode " + std::to_string(mode);
+    if (anyShown(f.BarImg) != (mode == 5)) return "the swatch banks do not follow mode " + std::to_string(mode);
+    if (anyShown(f.TSipka) != (mode == 6)) return "the stamp buttons do not follow mode " + std::to_string(mode);
+    static const std::pair<int, int32_t> modeButtons[] = {{2, 4}, {3, 5}, {4, 6}, {10, 9}, {11, 10}, {13, 12}, {14, 13}};
+    const bool commandHeld = w.held.mouse && w.held.mouse->target == Funkce;
+    for (auto [button, itsMode] : modeButtons)
+        if (f.Funkce[size_t(button)].BorderStyle == 1 && mode != itsMode && !commandHeld)
+            return "command " + std::to_string(button) + " looks pressed in mode " + std::to_string(mode);
+    return std::nullopt;
+}
+
+// The views hold their pictures, sizes and pixels. The left one shows the face as placed: in the
+// colour and retouch modes the face layer is the colour work's buffer instead, and a guide line
+// may be drawn over it in the rotation mode.
+Check views(World& w, const Before& before)
+{
+    const Engine& en = w.engine;
+    const Form1& f = w.editor.form;
+    const int32_t mode = en.EditMode;
     if (en.ModelLoaded && (f.Picture2.Width != en.Surfaces[ResultView].width() || f.Picture2.Height != en.Surfaces[ResultView].height()))
         return "the right view's size is not its picture's";
     if (en.FaceLoaded && (f.Picture1.Width != en.Surfaces[FaceView].width() || f.Picture1.Height != en.Surfaces[FaceView].height()))
         return "the left view's size is not its picture's";
     if (en.ModelLoaded && (en.Surfaces[Composite].width() != en.ModelW || en.Surfaces[Composite].height() != en.ModelH))
         return "the composite is not the model's size";
-    if (!fullView) {
-        if (f.Picture1.Visible != en.FaceLoaded) return "the left view is shown " + std::to_string(f.Picture1.Visible) + " with face " + std::to_string(en.FaceLoaded);
-        if (f.Picture2.Visible != en.ModelLoaded) return "the right view is shown " + std::to_string(f.Picture2.Visible) + " with model " + std::to_string(en.ModelLoaded);
-        for (int i = 0; i < 16; ++i)
-            if (f.Funkce[size_t(i)].Enabled != commandAvailable(ed, i, mode))
-                return "command " + std::to_string(i) + " enabled " + std::to_string(f.Funkce[size_t(i)].Enabled) + " in mode " + std::to_string(mode);
-        auto anyShown = [](const auto& controls) { return std::any_of(controls.begin(), controls.end(), [](const Control& c) { return c.Visible; }); };
-        const bool placement = mode == 9 || mode == 10 || mode == 12 || mode == 13;
-        if (anyShown(f.Sipka) != placement) return "the arrows are shown " + std::to_string(!placement) + " in mode " + std::to_string(mode);
-        if (anyShown(f.OblImg) != (mode == 4)) return "the fit buttons do not follow mode " + std::to_string(mode);
-        if (anyShown(f.BarImg) != (mode == 5)) return "the swatch banks do not follow mode " + std::to_string(mode);
-        if (anyShown(f.TSipka) != (mode == 6)) return "the stamp buttons do not follow mode " + std::to_string(mode);
-    }
-
-    // The pressed command button is the mode's; an hourglass never outlives the event.
-    if (!fullView) {
-        static const std::pair<int, int32_t> modeButtons[] = {{2, 4}, {3, 5}, {4, 6}, {10, 9}, {11, 10}, {13, 12}, {14, 13}};
-        for (auto [button, itsMode] : modeButtons)
-            if (f.Funkce[size_t(button)].BorderStyle == 1 && mode != itsMode && !(w.held.mouse && w.held.mouse->target == Funkce))
-                return "command " + std::to_string(button) + " looks pressed in mode " + std::to_string(mode);
-    }
-    // (A coarse turn keeps it while its arrow is held down.)
-    const bool arrowPressed = w.held.mouse && (w.held.mouse->target == Sipka || w.held.mouse->target == SSipka);
-    if (!w.ui.cursors.empty() && w.ui.cursors.back() == Cursor::Hourglass && !arrowPressed) return "the hourglass stays";
-
-    // An arrow repeats and looks pressed only while it is held.
-    const bool arrowHeld = (w.held.mouse && (w.held.mouse->target == Sipka || w.held.mouse->target == SSipka)) || ed.heldArrowKey != 0;
-    if (f.Timer1.Enabled && !arrowHeld) return "the arrows repeat with none held";
-    if (f.Timer1.Enabled && mode != 9 && mode != 10) return "the arrows repeat in mode " + std::to_string(mode);
-
-    // A step back goes to the newest entry of the history, exactly. (Loads empty the history too.)
-    if (stepBack && en.HistoryCount == before.historyCount - 1) {
-        const HistoryEntry& h = before.latest;
-        const FaceState back{h[0], h[1], int32_t(h[2]), int32_t(h[3]), int32_t(h[4]), int32_t(h[5]), int32_t(h[6]), h[7]};
-        if (!samePlacement(en.State(), back))
-            return "a step back did not restore the newest history entry: " + describe(en.State()) + " instead of " + describe(back);
-    }
-
-    // Pixels: the views hold their pictures. The left one shows the face as placed: in the colour
-    // and retouch modes the face layer is the colour work's buffer instead, and a guide line may
-    // be drawn over it in the rotation mode.
     if (en.ModelLoaded && en.ModelW >= 8 && en.ModelH >= 8 &&
         !showsStretched(en.Surfaces[ResultView], en.Surfaces[Composite], en.ModelW, en.ModelH))
         return "the right view does not show the composite";
-    const bool guideLine = mode == 13 && (ed.lineDrawing || en.LineAngle != 0);
+    const bool guideLine = mode == 13 && (w.editor.lineDrawing || en.LineAngle != 0);
     const bool placing = mode == 2 || mode == 9 || mode == 10 || mode == 12 || mode == 13;
     if (!placing || !samePlacement(en.State(), before.state) || before.face != en.FaceLoaded || before.model != en.ModelLoaded)
         w.faceLayerInUse = false;
@@ -498,6 +512,14 @@ std::optional<std::string> broken(World& w, const Before& before, bool stepBack)
         !showsStretched(en.Surfaces[FaceView], en.Surfaces[FaceLayer], en.ModelW, en.ModelH))
         return "the left view does not show the face layer";
     return std::nullopt;
+}
+
+Check broken(World& w, const Before& before, bool stepBack)
+{
+    if (auto why = loads(w.engine, before)) return why;
+    if (auto why = history(w.engine, before, stepBack)) return why;
+    if (auto why = panel(w)) return why;
+    return views(w, before);
 }
 
 const char* actName(Act a)
