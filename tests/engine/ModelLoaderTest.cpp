@@ -212,3 +212,19 @@ TEST_F(Loading, AWildCutOutOfTwoHundredThousandPointsRendersQuickly)
     EXPECT_EQ(cut.united(*engine.OutRgn).intersected(model), model);
     EXPECT_TRUE(cut.intersected(*engine.OutRgn).isEmpty());
 }
+
+// The face mask's outlines as a scribble of 200,000 points over the model itself: every segment
+// crosses the mask, and the pen once listed each of its dots, some 60 million, in memory.
+TEST_F(Loading, AScribbledMaskOutlineLoadsInMoments)
+{
+    dsl::Model m = makeModel(400, 440, {100, 100, 300, 340});
+    std::mt19937 rng(7);
+    std::vector<std::array<int32_t, 2>> points(200000);
+    for (auto& p : points) p = {int32_t(rng() % 400), int32_t(rng() % 440)};
+    m.set2 = {{100000, 100000}, points};
+    engine.ModelFile = writeModel("scatter.dsl", m);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(engine.LoadModel());
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 20.0);
+}
