@@ -502,11 +502,18 @@ void Editor::Tlac_MouseUp(int index, int button, int, int, int)
     if (button != LeftButton)
         return;
     switch (mode) {
-    case 9:
+    case 9: {
+        // Evening out a narrow and a tall scale can give a side the arrows would have refused (a
+        // face under 8 pixels, or one past what can be composed); then the button does nothing.
+        const float even = (m_engine.ScaleX() + m_engine.ScaleY()) / 2.0f;
+        const Surface& photo = m_engine.surface(7);
+        if (photo.width() >= 1 && !scaledPhotoFits(photo.width(), photo.height(), even, even))
+            break;
         m_engine.UndoStep(0);
-        m_engine.ScaleX() = m_engine.ScaleY() = (m_engine.ScaleX() + m_engine.ScaleY()) / 2.0f;
+        m_engine.ScaleX() = m_engine.ScaleY() = even;
         m_engine.RebuildResult();
         break;
+    }
     case 10:
         // No function: an undo step here would only push a real one out of the short history.
         break;

@@ -339,6 +339,16 @@ bool dispatch(World& w, const Event& e)
     case Act::CloseBox:
         if (ed.Form_QueryUnload(0)) w.host.ended = true;
         break;
+    case Act::Display: {
+        // Work areas in twips; the smallest is refused and the old layout kept.
+        static const WorkArea areas[] = {{0, 0, 1024 * 15, 768 * 15}, {0, 0, 1280 * 15, 1024 * 15},
+                                         {15 * 40, 0, 1000 * 15, 740 * 15}, {0, 0, 640 * 15, 480 * 15}};
+        ed.SysInfo1_DisplayChanged(areas[size_t(e.sub) % std::size(areas)]);
+        // As the program does next, with the monkey's small frame.
+        w.adapter.rightFrameLeft = rightAreaLeft(ed.layout);
+        w.adapter.setViewFrame(160, 170);
+        break;
+    }
     }
     return true;
 }
@@ -524,7 +534,7 @@ Check broken(World& w, const Before& before, bool stepBack)
 
 const char* actName(Act a)
 {
-    static const char* names[] = {"Press", "Release", "Move", "Click", "KeyDown", "KeyUp", "Timer1", "Timer2", "CloseBox"};
+    static const char* names[] = {"Press", "Release", "Move", "Click", "KeyDown", "KeyUp", "Timer1", "Timer2", "CloseBox", "Display"};
     return names[int(a)];
 }
 
@@ -571,12 +581,13 @@ std::vector<Event> randomEvents(uint32_t seed, size_t count)
         const int roll = below(100);
         e.act = roll < 36 ? Act::Click : roll < 46 ? Act::Press : roll < 56 ? Act::Release : roll < 61 ? Act::Move
               : roll < 73 ? Act::KeyDown : roll < 81 ? Act::KeyUp : roll < 94 ? Act::Timer1 : roll < 99 ? Act::Timer2
-              : below(4) == 0 ? Act::CloseBox : Act::Timer1;
+              : below(4) == 0 ? Act::CloseBox : below(3) == 0 ? Act::Display : Act::Timer1;
         e.target = targets[below(std::size(targets))];
         e.sub = below(uint32_t(sizes[e.target]));
         // Quitting starts everything again; let the monkey get somewhere first.
         if (e.target == Funkce && e.sub == 0) e.sub = below(16);
         if (e.act == Act::KeyDown || e.act == Act::KeyUp) e.sub = keys[below(std::size(keys))];
+        if (e.act == Act::Display) e.sub = below(4);
         e.button = buttons[below(std::size(buttons))];
         e.shift = shifts[below(std::size(shifts))];
         e.x = below(101);

@@ -23,6 +23,7 @@ enum class Act {
     Timer1,     // the arrows' auto-repeat
     Timer2,     // the waiting animation
     CloseBox,   // the window's close box
+    Display,    // the display settings change (sub picks the new work area)
 };
 
 enum Target {

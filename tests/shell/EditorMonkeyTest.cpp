@@ -98,3 +98,36 @@ TEST(EditorMonkeyFound, ADamagedModelLeavesTheNameOfTheModelShown)
         {Act::Click, Funkce, 1, 1, 4, 59, 82, 1303136507u},
     });
 }
+
+// The scale mode's reset evens out the two scales. After the small photo was made narrow with held
+// keys and short with clicks, the even scale gave it a side under 8 pixels, which no arrow allows.
+TEST(EditorMonkeyFound, EvenedScalesStayWithinWhatTheArrowsAllow)
+{
+    expectNoFailure({
+        {Act::Click, Funkce, 1, 1, 0, 34, 43, 938304372u},
+        {Act::Click, Funkce, 9, 1, 0, 11, 70, 181987631u},
+        {Act::Click, Funkce, 10, 1, 4, 68, 13, 3423236312u},
+        {Act::KeyDown, Funkce, 37, 2, 0, 60, 38, 3567065523u},
+        {Act::Timer1, QSipka, 0, 1, 0, 0, 89, 1791123802u},
+        {Act::KeyUp, SSipka, 37, 1, 0, 74, 82, 1077135974u},
+        {Act::KeyDown, Picture2, 109, 1, 0, 41, 0, 1320359112u},
+        {Act::Timer1, Picture1, 0, 1, 0, 41, 91, 3674796113u},
+        {Act::Timer1, PicStopa, 0, 2, 1, 22, 81, 3290195389u},
+        {Act::KeyUp, Sipka, 109, 1, 0, 95, 2, 506817973u},
+        {Act::KeyDown, Funkce, 45, 4, 3, 39, 100, 4077995490u},
+        {Act::Timer1, Sipka, 4, 1, 3, 95, 63, 775539235u},
+        {Act::Timer1, Funkce, 3, 4, 0, 62, 45, 2839235405u},
+        {Act::Timer1, Funkce, 15, 1, 0, 52, 80, 1558147613u},
+        {Act::Timer1, BarImg, 0, 1, 4, 23, 30, 588204685u},
+        {Act::Timer1, SSipka, 3, 1, 0, 57, 56, 3195562670u},
+        {Act::Timer1, Picture2, 0, 1, 0, 38, 54, 345753618u},
+        {Act::Timer1, HScroll, 0, 1, 0, 80, 43, 3854166157u},
+        {Act::Timer1, TSipka, 3, 2, 0, 68, 11, 962854464u},
+        {Act::Click, SSipka, 1, 1, 0, 7, 53, 2014467988u},
+        {Act::KeyUp, Funkce, 45, 2, 0, 91, 63, 3306901994u},
+        {Act::KeyDown, Picture1, 45, 2, 4, 55, 8, 1976185102u},
+        {Act::Click, Sipka, 4, 1, 0, 32, 75, 3196097934u},
+        {Act::Click, Sipka, 4, 1, 0, 95, 67, 1118971048u},
+        {Act::Click, Tlac, 0, 1, 2, 65, 21, 828818936u},
+    });
+}
