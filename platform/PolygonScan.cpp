@@ -287,6 +287,31 @@ public:
         if (in) add(out, from, m_right);
     }
 
+    // The crossings of the active runs with row y into `xs` and the row's spans; true when every
+    // run is vertical. Unsorted crossings (the dense way) still compare equal to the row above
+    // only when they are the same, so the caller's jump holds for both ways.
+    bool activeRow(std::vector<ActiveRun>& active, int64_t y, int64_t base, std::vector<std::pair<int64_t, int32_t>>& xs,
+                   std::vector<Span>& out)
+    {
+        xs.clear();
+        bool allVertical = true;
+        int64_t lo = std::numeric_limits<int64_t>::max(), hi = std::numeric_limits<int64_t>::min();
+        for (ActiveRun& r : active) {
+            const int64_t x = r.crossing(y);
+            xs.emplace_back(x, r.dir());
+            lo = std::min(lo, x);
+            hi = std::max(hi, x);
+            allVertical = allVertical && r.vertical();
+        }
+        if (xs.size() >= 64 && uint64_t(hi - lo) <= 4 * uint64_t(xs.size())) {
+            denseSpans(base, xs, lo, hi, out);
+        } else {
+            std::sort(xs.begin(), xs.end());
+            spans(base, xs, out);
+        }
+        return allVertical;
+    }
+
 private:
     bool filled(int64_t value) const { return m_rule == FillRule::EvenOdd ? (value & 1) != 0 : value != 0; }
 
@@ -351,25 +376,8 @@ bool scanPolygons(std::span<const Point> points, std::span<const int32_t> counts
             continue;
         }
 
-        xs.clear();
-        bool allVertical = true;
-        int64_t lo = std::numeric_limits<int64_t>::max(), hi = std::numeric_limits<int64_t>::min();
-        for (ActiveRun& r : active) {
-            const int64_t x = r.crossing(y);
-            xs.emplace_back(x, r.dir());
-            lo = std::min(lo, x);
-            hi = std::max(hi, x);
-            allVertical = allVertical && r.vertical();
-            until = std::min(until, r.to());
-        }
-        // Unsorted crossings still compare equal to the row above only when they are the same, so
-        // the jump below holds for both ways of building the spans.
-        if (xs.size() >= 64 && uint64_t(hi - lo) <= 4 * uint64_t(xs.size())) {
-            scanner.denseSpans(base, xs, lo, hi, spans);
-        } else {
-            std::sort(xs.begin(), xs.end());
-            scanner.spans(base, xs, spans);
-        }
+        const bool allVertical = scanner.activeRow(active, y, base, xs, spans);
+        for (const ActiveRun& r : active) until = std::min(until, r.to());
 
         // Between events a set of vertical edges gives the same spans on every row. Steep edges
         // repeat their crossings over runs of rows too: once a row repeats the one above it, the
