@@ -1,6 +1,7 @@
 #include "platform/Region.h"
 
 #include "platform/Numbers.h"
+#include "platform/PolygonScan.h"
 
 #include <pixman.h>
 
@@ -15,12 +16,8 @@
 //
 // - Every Impl holds a pixman region that passed pixman's own validation; a pixman call that
 //   reports failure (out of memory) turns the result Invalid instead of leaving a broken region.
-// - Polygon sets are scan converted here, not by pixman: the edges of all polygons go into one edge
-//   table, each pixel row y samples the edges at the exact point y (an edge covers the rows
-//   top <= y < bottom, so top vertices count and bottom ones do not), the crossing of an edge is
-//   rounded up to the first pixel whose top-left corner lies at or right of it (exact integer
-//   arithmetic), and a span runs from a left crossing up to, not including, a right crossing.
-//   Rows with identical spans are merged into one band and the bands go to pixman in one call.
+// - Polygon sets are scan converted by our own scan (PolygonScan.h), not by pixman, whose rule
+//   differs; the banded rectangles go to pixman in one call.
 // - Ellipses and rounded rectangles keep the platform's extent: the shape of (l,t,r,b) lies in
 //   l <= x < r - 1, t <= y < b - 1. Each corner row is inset by whole pixels, traced by the
 //   platform's integer midpoint walk (ellipseInsets); the shape is symmetric in both axes.
@@ -49,87 +46,6 @@ void checkInvariant([[maybe_unused]] pixman_region32_t* r)
     assert(pixman_region32_selfcheck(r));
 #endif
 }
-
-int64_t ceilDiv(int64_t a, int64_t b)  // b > 0
-{
-    int64_t q = a / b;
-    return (a % b != 0 && a > 0) ? q + 1 : q;
-}
-
-struct Edge {
-    int64_t x0, y0, x1, y1;  // y0 < y1
-    int32_t dir;             // +1 downward, -1 upward as the polygon runs
-    // First pixel column at or right of the edge's crossing with row y.
-    int64_t crossing(int64_t y) const
-    {
-        int64_t dy = y1 - y0;
-        int64_t dx = x1 - x0;
-        int64_t t = y - y0;
-        if (dx == 0) return x0;
-        if (t < (int64_t(1) << 31) && dx > -(int64_t(1) << 31) && dx < (int64_t(1) << 31))
-            return x0 + ceilDiv(t * dx, dy);
-        Int128 p = Int128(t) * dx;
-        Int128 q = p / dy;
-        if (p % dy != 0 && p > 0) ++q;
-        return x0 + int64_t(q);
-    }
-    // The first row after y on which crossing(row) differs from c = crossing(y) (y1 when none).
-    int64_t nextChange(int64_t y, int64_t c) const
-    {
-        const int64_t dy = y1 - y0, dx = x1 - x0;
-        Int128 t;
-        if (dx > 0) {
-            // smallest t with x0 * dy + t * dx > c * dy
-            t = Int128(c - x0) * dy / dx + 1;
-        } else if (dx < 0) {
-            // smallest t with x0 * dy + t * dx <= (c - 1) * dy
-            const Int128 n = Int128(x0 - c + 1) * dy, d = -dx;
-            t = n / d + (n % d != 0 ? 1 : 0);
-        } else {
-            return y1;
-        }
-        return std::max<int64_t>(y + 1, int64_t(std::min<Int128>(Int128(y0) + t, y1)));
-    }
-};
-
-struct Span {
-    int64_t left, right;
-    friend bool operator==(const Span&, const Span&) = default;
-};
-
-class BandBuilder {
-public:
-    bool failed = false;
-    std::vector<pixman_box32_t> boxes;
-
-    void row(int64_t top, int64_t bottom, std::vector<Span>& spans)
-    {
-        if (!m_open.empty() && m_bottom == top && spans == m_open) {
-            m_bottom = bottom;
-            return;
-        }
-        flush();
-        m_open.swap(spans);
-        m_top = top;
-        m_bottom = bottom;
-    }
-
-    void flush()
-    {
-        for (const Span& s : m_open) {
-            if (boxes.size() >= MaxRects) {
-                failed = true;
-                break;
-            }
-            boxes.push_back(pixman_box32_t{int32_t(s.left), int32_t(m_top), int32_t(s.right), int32_t(m_bottom)});
-        }
-        m_open.clear();
-    }
-
-private:
-    std::vector<Span> m_open;
-    int64_t m_top = 0, m_bottom = 0;
-};
 
 } // namespace
 
@@ -320,95 +236,9 @@ Region Region::polygons(std::span<const Point> points, std::span<const int32_t> 
         total += size_t(c);
     }
     if (total != points.size()) return invalid();
-
-    std::vector<Edge> edges;
-    edges.reserve(points.size());
-    size_t start = 0;
-    for (int32_t c : counts) {
-        for (size_t i = 0; i < size_t(c); ++i) {
-            const Point& p = points[start + i];
-            const Point& q = points[start + (i + 1 == size_t(c) ? 0 : i + 1)];
-            if (p.y == q.y) continue;  // horizontal edges cross no row
-            if (p.y < q.y) edges.push_back(Edge{p.x, p.y, q.x, q.y, +1});
-            else edges.push_back(Edge{q.x, q.y, p.x, p.y, -1});
-        }
-        start += size_t(c);
-    }
-    if (edges.empty() || clip.left >= clip.right || clip.top >= clip.bottom) return Region();
-    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
-
-    BandBuilder bands;
-    std::vector<const Edge*> active;
-    std::vector<std::pair<int64_t, int32_t>> xs, prevXs;
-    int64_t prevY = std::numeric_limits<int64_t>::min();
-    std::vector<Span> spans;
-    size_t next = 0;
-    int64_t y = std::max<int64_t>(edges.front().y0, clip.top);
-    while (y < clip.bottom) {
-        active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge* e) { return e->y1 <= y; }),
-                     active.end());
-        while (next < edges.size() && edges[next].y0 <= y) {
-            if (edges[next].y1 > y) active.push_back(&edges[next]);
-            ++next;
-        }
-        if (active.empty()) {
-            if (next == edges.size()) break;
-            y = edges[next].y0;
-            continue;
-        }
-
-        xs.clear();
-        bool allVertical = true;
-        int64_t until = std::numeric_limits<int64_t>::max();
-        for (const Edge* e : active) {
-            xs.emplace_back(e->crossing(y), e->dir);
-            allVertical = allVertical && e->x0 == e->x1;
-            until = std::min(until, e->y1);
-        }
-        std::sort(xs.begin(), xs.end());
-
-        spans.clear();
-        auto addSpan = [&](int64_t l, int64_t r) {
-            l = std::max<int64_t>(l, clip.left);
-            r = std::min<int64_t>(r, clip.right);
-            if (r <= l) return;
-            if (!spans.empty() && spans.back().right >= l) spans.back().right = std::max(spans.back().right, r);
-            else spans.push_back(Span{l, r});
-        };
-        if (rule == FillRule::EvenOdd) {
-            for (size_t i = 0; i + 1 < xs.size(); i += 2) addSpan(xs[i].first, xs[i + 1].first);
-        } else {
-            int32_t wind = 0;
-            int64_t from = 0;
-            for (const auto& [x, d] : xs) {
-                int32_t before = wind;
-                wind += d;
-                if (before == 0 && wind != 0) from = x;
-                else if (before != 0 && wind == 0) addSpan(from, x);
-            }
-        }
-
-        // Between events a set of vertical edges gives the same spans on every row. Steep edges
-        // repeat their crossings over runs of rows too: once a row repeats the one above it, the
-        // scan jumps to the first row where any crossing moves, so a tall steep polygon costs
-        // its distinct rows, not its height.
-        int64_t rowEnd = y + 1;
-        if (allVertical || (prevY == y - 1 && xs == prevXs)) {
-            if (next < edges.size()) until = std::min(until, edges[next].y0);
-            if (!allVertical)
-                for (const Edge* e : active) until = std::min(until, e->nextChange(y, e->crossing(y)));
-            rowEnd = std::max(rowEnd, until);
-        }
-        prevXs.swap(xs);
-        prevY = rowEnd - 1;
-        rowEnd = std::min<int64_t>(rowEnd, clip.bottom);
-        if (!spans.empty()) bands.row(y, rowEnd, spans);
-        if (bands.failed) return invalid();
-        y = rowEnd;
-    }
-    bands.flush();
-    if (bands.failed) return invalid();
-    return fromBoxes(bands.boxes);
+    std::vector<Rect> rects;
+    if (!scanPolygons(points, counts, rule, clip, MaxRects, rects)) return invalid();
+    return fromRects(rects);
 }
 
 Region RegionAccess::fromBoxes(std::vector<pixman_box32_t>& boxes)

@@ -51,9 +51,10 @@ public:
     // or the result would exceed 16M rectangles.
     [[nodiscard]] static Region polygons(std::span<const Point> points, std::span<const int32_t> counts,
                                          FillRule rule);
-    // The part of the same region inside `clip`. Rows and columns outside it are never scanned, so a
-    // polygon with points far away (a damaged file) costs no more than the rectangle it is seen
-    // through.
+    // The part of the same region inside `clip`. Rows and columns outside it are never scanned, and
+    // an edge is looked at only on the rows where it crosses the clip, so a polygon with points far
+    // away (a damaged or hostile file) costs about its number of points plus the rectangles of the
+    // result, however many rows its edges span.
     [[nodiscard]] static Region polygons(std::span<const Point> points, std::span<const int32_t> counts,
                                          FillRule rule, const Rect& clip);
     // The region data array (as the platform's GetRegionData writes it, in 32-bit elements):

@@ -370,10 +370,18 @@ public:
     {
         int64_t l = x - (m_w - 1) / 2, t = y - (m_w - 1) / 2;
         int64_t r = l + m_w, b = t + m_w;
+        if (!m_covered.empty()) return cover(l, t, r, b);
         auto c = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
         m_rects.push_back(Rect{c(l), c(t), c(r), c(b)});
+        // Thousands of long segments over a small picture (a scribbled outline) would list the
+        // same pixels again and again; past the area's size in dots, mark them in a pixel mask.
+        if (m_rects.size() > m_maskAfter) startMask();
     }
-    Region region() const { return Region::fromRects(m_rects); }
+    Region region()
+    {
+        if (!m_covered.empty()) addMaskRuns();
+        return Region::fromRects(m_rects);
+    }
 
 private:
     bool penDown(int64_t at) const
@@ -387,12 +395,57 @@ private:
         return true;
     }
 
+    // Only the part of a dot inside `within` can be drawn, so the mask covers just that.
+    void startMask()
+    {
+        if (m_within.isEmpty()) return;
+        m_covered.assign(size_t(m_within.width()) * size_t(m_within.height()), 0);
+        std::vector<Rect> listed;
+        listed.swap(m_rects);
+        for (const Rect& d : listed) cover(d.left, d.top, d.right, d.bottom);
+    }
+    void cover(int64_t l, int64_t t, int64_t r, int64_t b)
+    {
+        l = std::max<int64_t>(l, m_within.left), r = std::min<int64_t>(r, m_within.right);
+        t = std::max<int64_t>(t, m_within.top), b = std::min<int64_t>(b, m_within.bottom);
+        for (int64_t y = t; y < b; ++y) {
+            uint8_t* row = m_covered.data() + size_t(y - m_within.top) * size_t(m_within.width());
+            for (int64_t x = l; x < r; ++x) row[x - m_within.left] = 1;
+        }
+    }
+    void addMaskRuns()
+    {
+        const size_t w = size_t(m_within.width());
+        for (int32_t y = m_within.top; y < m_within.bottom; ++y) {
+            const uint8_t* row = m_covered.data() + size_t(y - m_within.top) * w;
+            for (size_t x = 0; x < w;) {
+                if (!row[x]) {
+                    ++x;
+                    continue;
+                }
+                const size_t from = x;
+                while (x < w && row[x]) ++x;
+                m_rects.push_back(Rect{m_within.left + int32_t(from), y, m_within.left + int32_t(x), y + 1});
+            }
+        }
+        m_covered.clear();
+    }
+
     int32_t m_w;
     Rect m_within;
     std::span<const int32_t> m_pattern;
     int64_t m_period = 0;
     int64_t m_travelled = 0;
     std::vector<Rect> m_rects;
+    // Dots listed before the mask takes over: the area's pixels, but never a mask larger than
+    // 64 MB (beyond that the list stays, as for a huge surface the dots are sparse anyway).
+    size_t m_maskAfter = maskAfter(m_within);
+    static size_t maskAfter(const Rect& r)
+    {
+        const int64_t area = r.isEmpty() ? 0 : (int64_t(r.right) - r.left) * (int64_t(r.bottom) - r.top);
+        return area < 1 || area > (int64_t(1) << 26) ? SIZE_MAX : std::max<size_t>(4096, size_t(area));
+    }
+    std::vector<uint8_t> m_covered;  // one byte per pixel of `within`, row by row
 };
 
 } // namespace

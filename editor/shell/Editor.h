@@ -134,6 +134,8 @@ public:
     // The key that holds a placement arrow down (0: none) and the arrow it holds.
     int heldArrowKey = 0;
     int heldArrowIndex = 0;
+    // The mode whose arrow the auto-repeat (Timer1) is stepping.
+    int32_t repeatMode = 0;
     std::unique_ptr<CatalogueForm> catalogue;
     QuestionForm form3;
 

@@ -190,9 +190,11 @@ bool Editor::askModeChange()
         m_host.showQuestion(form3);
     }
     if (Answer == 0) {
-        if (DontAsk == 0 && inResultModes(mode) && PressedMode > 1) {
-            form.Funkce[PressedMode].BorderStyle = 1;
+        // The command does not happen, so its button must not look pressed - also when no mode
+        // button was pressed as the click began (a right or middle click before released it).
+        if (DontAsk == 0 && inResultModes(mode)) {
             form.Funkce[ClickedButton].BorderStyle = 0;
+            if (PressedMode > 1) form.Funkce[PressedMode].BorderStyle = 1;
         }
         if (DontAsk == 0 && inResultModes(mode))
             return false;
@@ -240,6 +242,9 @@ bool Editor::loadChosenModel(const std::string& modelPath)
     const int32_t modeBefore = mode;
     const bool bothBefore = m_engine.FaceLoaded() && m_engine.ModelLoaded();
     mode = 1;
+    // The engine reads whatever ModelFile names; a model that does not load leaves the name of
+    // the one still shown.
+    const std::string nameBefore = m_engine.ModelFile();
     m_engine.ModelFile() = modelPath;
     m_ui.setCursor(Cursor::Hourglass);
     const bool loaded = m_engine.ChooseModel();
@@ -247,6 +252,7 @@ bool Editor::loadChosenModel(const std::string& modelPath)
     if (!loaded && m_engine.ModelLoaded()) {
         // The old model is still there (the reader said why the new one is not): keep the work
         // on screen instead of rebuilding it away.
+        m_engine.ModelFile() = nameBefore;
         mode = modeBefore;
         restorePressedLook();
         ShowPanel(mode);
@@ -339,6 +345,12 @@ bool Editor::photoLoaded(bool ok, bool bothBefore, int32_t modeBefore)
 
 void Editor::ShowPanel(int32_t mode)
 {
+    // The panel of another mode hides the held arrow, so its repeat ends here: a new model or
+    // photo, or another command, must not be followed by steps the user no longer sees.
+    if (form.Timer1.Enabled && mode != repeatMode) {
+        form.Timer1.Enabled = false;
+        m_engine.RepeatCode() = 0;
+    }
     // Which command buttons take clicks, and their faces.
     for (int i = 0; i < 16; ++i) {
         bool available = mode >= 2 || i == 0 || i == 1 || i == 6 || i == 7 || i == 9 || i == 15;
@@ -497,11 +509,18 @@ void Editor::Tlac_MouseUp(int index, int button, int, int, int)
     if (button != LeftButton)
         return;
     switch (mode) {
-    case 9:
+    case 9: {
+        // Evening out a narrow and a tall scale can give a side the arrows would have refused (a
+        // face under 8 pixels, or one past what can be composed); then the button does nothing.
+        const float even = (m_engine.ScaleX() + m_engine.ScaleY()) / 2.0f;
+        const Surface& photo = m_engine.surface(7);
+        if (photo.width() >= 1 && !scaledPhotoFits(photo.width(), photo.height(), even, even))
+            break;
         m_engine.UndoStep(0);
-        m_engine.ScaleX() = m_engine.ScaleY() = (m_engine.ScaleX() + m_engine.ScaleY()) / 2.0f;
+        m_engine.ScaleX() = m_engine.ScaleY() = even;
         m_engine.RebuildResult();
         break;
+    }
     case 10:
         autoPlaceFace();
         break;

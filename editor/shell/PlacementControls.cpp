@@ -32,6 +32,7 @@ void Editor::arrowDown(bool coarse, int index, int button, int shift)
         // Set before the redraw: the redraw lowers it by 100, which lets the next tick step again.
         m_engine.RepeatCode() = uint8_t(code + 100);
         form.Timer1.Enabled = true;
+        repeatMode = mode;
         m_engine.RebuildResult();
     } else if (mode == 12) {
         auto step = deformStep(coarse, index);

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <chrono>
+#include <random>
+#include <vector>
+
 using namespace salon;
 using namespace salon::test;
 
@@ -219,4 +224,52 @@ TEST_F(Loading, OutlinesFarOutsideThePictureStillLoad)
     EXPECT_TRUE(engine.CutRgn->contains(0, 0));
     EXPECT_FALSE(engine.CutRgn->contains(30, 30));  // inside both polygons: even-odd leaves it out
     EXPECT_TRUE(engine.OutRgn->contains(30, 30));
+}
+
+// A hostile cut-out: one polygon of 200,000 points anywhere in the 32-bit plane. Its edges span
+// every row of the reach the editor scans; loading and composing must still take moments, not the
+// minutes of a scan that walks every edge on every row. The outlines drawn on the face mask are as
+// wild and must not cost more than the mask they are drawn on.
+TEST_F(Loading, AWildCutOutOfTwoHundredThousandPointsRendersQuickly)
+{
+    dsl::Model m = makeModel(120, 130, {30, 30, 90, 100});
+    std::mt19937 rng(2026);
+    std::vector<std::array<int32_t, 2>> points(200000);
+    for (auto& p : points) p = {int32_t(rng()), int32_t(rng())};
+    m.set1 = {{int32_t(points.size())}, points};
+    m.set2 = {{100000, 100000}, points};  // the outlines drawn on the face mask, as wild
+    engine.ModelFile = writeModel("wild.dsl", m);
+    engine.PhotoFile = writePhoto("p.bmp", makePhoto(60, 70));
+    ASSERT_TRUE(engine.LoadPhoto(true));
+    engine.FaceLoaded = true;
+
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(engine.ModelChosen());
+    engine.ComposeResult();
+    engine.MaskFaceLayer();
+    engine.ShowFaceViewAndResult();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 20.0);
+    // The regions still tile the model: what is not cut out is outside.
+    ASSERT_TRUE(engine.OutRgn);
+    const Region model = Region::rect(0, 0, 120, 130);
+    const Region cut = engine.CutRgn ? engine.CutRgn->intersected(model) : Region();
+    EXPECT_EQ(cut.united(*engine.OutRgn).intersected(model), model);
+    EXPECT_TRUE(cut.intersected(*engine.OutRgn).isEmpty());
+}
+
+// The face mask's outlines as a scribble of 100,000 points over the model itself: every segment
+// crosses the mask, and the pen once listed each of its dots, some 15 million, in memory.
+TEST_F(Loading, AScribbledMaskOutlineLoadsInMoments)
+{
+    dsl::Model m = makeModel(200, 220, {50, 50, 150, 170});
+    std::mt19937 rng(7);
+    std::vector<std::array<int32_t, 2>> points(100000);
+    for (auto& p : points) p = {int32_t(rng() % 200), int32_t(rng() % 220)};
+    m.set2 = {{50000, 50000}, points};
+    engine.ModelFile = writeModel("scatter.dsl", m);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(engine.LoadModel());
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 60.0);  // generous for the sanitizer build
 }

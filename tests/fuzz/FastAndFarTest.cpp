@@ -90,6 +90,39 @@ TEST(PenLines, ReachingFarOutsideDrawTheSamePixelsAsTheWholeWalk)
     }
 }
 
+TEST(PenLines, AScribbleOfThousandsOfSegmentsDrawsTheWalkedPixels)
+{
+    // So many segments over a small surface that the pen marks its pixels in a mask instead of
+    // listing every dot: the pixels must be those of the walks all the same.
+    std::mt19937 rng(17);
+    for (int32_t width : {1, 3}) {
+        std::vector<Point> points;
+        for (int i = 0; i < 4000; ++i)
+            points.push_back(Point{int32_t(rng() % 161) - 50, int32_t(rng() % 141) - 45});
+        const int32_t count = int32_t(points.size());
+        Surface s(64, 48);
+        s.fillStyle = FillStyle::Transparent;
+        s.drawWidth = width;
+        s.drawPolygons(points, std::span<const int32_t>(&count, 1), FillRule::EvenOdd);
+        std::vector<bool> expected(64 * 48, false);
+        auto dot = [&](int32_t x, int32_t y) {
+            for (int32_t dy = 0; dy < width; ++dy)
+                for (int32_t dx = 0; dx < width; ++dx) {
+                    const int32_t px = x - (width - 1) / 2 + dx, py = y - (width - 1) / 2 + dy;
+                    if (px >= 0 && px < 64 && py >= 0 && py < 48) expected[size_t(py * 64 + px)] = true;
+                }
+        };
+        for (size_t i = 0; i < points.size(); ++i) {
+            const Point p = points[i], q = points[(i + 1) % points.size()];
+            if (p == q) dot(p.x, p.y);
+            for (const Point& w : walkedLine(p.x, p.y, q.x, q.y)) dot(w.x, w.y);
+        }
+        for (int32_t y = 0; y < 48; ++y)
+            for (int32_t x = 0; x < 64; ++x)
+                ASSERT_EQ(s.image().pixel(x, y) == 0, expected[size_t(y * 64 + x)]) << "pen " << width << " at " << x << "," << y;
+    }
+}
+
 uint8_t referenceToByte(float v)
 {
     const float r = std::nearbyintf(v);
