@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QToolTip>
 
@@ -193,8 +194,18 @@ void MainWindow::paintEvent(QPaintEvent*)
         const QRect r = rectOf(f.Status);
         p.fillRect(r, QColor(0, 0, 0, 160));
         p.setPen(Qt::white);
-        p.drawText(r.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                   QString::fromStdString(f.Status.Caption));
+        // The line is as wide as the face view, which is narrower for a wide model: the text gets
+        // a smaller font until it fits, and is elided only below a readable size.
+        const QRect text = r.adjusted(4, 0, -4, 0);
+        const QString caption = QString::fromStdString(f.Status.Caption);
+        p.save();
+        QFont font = p.font();
+        while (QFontMetrics(font).horizontalAdvance(caption) > text.width() && font.pointSizeF() > 7.0)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        p.setFont(font);
+        p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+                   QFontMetrics(font).elidedText(caption, Qt::ElideRight, text.width()));
+        p.restore();
     }
 }
 
