@@ -63,7 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     fuzz::check(first.write(ui, out) == 1, "SuPisDSL refused arrays that SuCtiDSL gave");
-    fuzz::check(ui.messages.empty(), "SuPisDSL found a length error in arrays that SuCtiDSL gave");
+    // The stored region byte count is handed on as the file says it; the writer names a count that
+    // disagrees with the region longs it writes, and only such a count.
+    const bool countsAgree = int64_t(first.data(29)) == 4 * int64_t(first.data(28));
+    fuzz::check(ui.messages.empty() == countsAgree, "SuPisDSL's length message does not follow the region counts");
     Arrays second;
     fuzz::check(second.read(out) == 1, "SuCtiDSL refuses the file SuPisDSL wrote");
     fuzz::check(same(first, second), "a model read, written and read again has changed");

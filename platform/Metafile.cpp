@@ -33,6 +33,16 @@ bool looksLikeWmf(std::span<const uint8_t> d)
            (le16(d.data() + 4) == 0x0100 || le16(d.data() + 4) == 0x0300);
 }
 
+// libwmf sizes its record buffer from the header's largest-record field (in 16-bit words) before
+// it reads any record, so a damaged header would have it ask for gigabytes. No record can be
+// longer than the file that holds it.
+bool wmfRecordSizeFits(std::span<const uint8_t> d)
+{
+    const size_t at = le32(d.data()) == 0x9AC6CDD7u ? 22 : 0;
+    if (d.size() < at + 18) return false;
+    return 2 * uint64_t(le32(d.data() + at + 12)) <= uint64_t(d.size() - at);
+}
+
 bool looksLikeEmf(std::span<const uint8_t> d)
 {
     return d.size() >= 88 && le32(d.data()) == 1 && std::memcmp(d.data() + 40, " EMF", 4) == 0;
@@ -94,6 +104,7 @@ Result<Bitmap> renderSvg(const std::string& svg, int32_t width, int32_t height)
 Result<Bitmap> decodeWmf(std::span<const uint8_t> data)
 {
     if (!looksLikeWmf(data)) return failure("Not a WMF file.");
+    if (!wmfRecordSizeFits(data)) return failure("The WMF file's largest record is longer than the file.");
     wmfAPI* api = nullptr;
     wmfAPI_Options options{};
     options.function = wmf_svg_function;

@@ -103,6 +103,12 @@ TEST(Metafiles, DamagedMetafilesAreErrors)
     auto wmf = wmfFile();
     wmf.resize(40);  // the records cut off
     EXPECT_FALSE(decodeWmf(wmf).ok());
+    // A largest record of 2^31 words: refused before the reader sizes a buffer by it.
+    wmf = wmfFile();
+    wmf[34] = 0xFF, wmf[35] = 0xFF, wmf[36] = 0xFF, wmf[37] = 0x7F;
+    const auto huge = decodeWmf(wmf);
+    ASSERT_FALSE(huge.ok());
+    EXPECT_NE(huge.error().find("largest record"), std::string::npos) << huge.error();
     auto emf = emfFile();
     emf[16] = 0xFF, emf[17] = 0xFF, emf[18] = 0xFF, emf[19] = 0x7F;  // bounds far too wide
     EXPECT_FALSE(decodeEmf(emf).ok());
