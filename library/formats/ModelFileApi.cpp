@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cctype>
 #include <cstring>
 #include <stdexcept>
@@ -24,7 +25,12 @@ bool endsWithDsl(const std::string& name)
 
 void maskToArray(const dsl::Mask& m, int32_t x, int32_t y, int32_t w, int32_t h, ByteArray2D& out)
 {
-    out.redim(x, x + w - 1, y, y + h - 1);
+    // The array's bounds are Longs: a mask whose far edge lies past the last Long cannot be handed
+    // out as one, and the file is refused (the caller catches this).
+    const int64_t right = int64_t(x) + w - 1, bottom = int64_t(y) + h - 1;
+    if (right < INT32_MIN || right > INT32_MAX || bottom < INT32_MIN || bottom > INT32_MAX)
+        throw std::out_of_range("a mask reaches past the Long range");
+    out.redim(x, int32_t(right), y, int32_t(bottom));
     std::copy(m.bytes.begin(), m.bytes.end(), out.values.begin());
 }
 
