@@ -5,6 +5,7 @@
 #include "platform/qt/QtImage.h"
 #include "platform/qt/QtTranslations.h"
 #include "platform/qt/QtUi.h"
+#include "tests/QtApplicationEnvironment.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -25,22 +26,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "platform_qt_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete m_app; }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] ::testing::Environment* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+[[maybe_unused]] ::testing::Environment* const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new salon::test::QtApplicationEnvironment("platform_qt_tests"));
 
 // Runs `act` on the first modal dialog once it is shown.
 void whenModal(std::function<void(QWidget*)> act)

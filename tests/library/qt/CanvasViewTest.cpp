@@ -2,6 +2,7 @@
 // cursors with their own hot spots, the standard pointers by shape.
 #include "library/cli/PaintSession.h"
 #include "library/cli/qt/CanvasView.h"
+#include "tests/QtApplicationEnvironment.h"
 
 #include <QApplication>
 
@@ -12,22 +13,8 @@ using pixol::cli::PaintSession;
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "library_qt_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete m_app; }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] ::testing::Environment* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+[[maybe_unused]] ::testing::Environment* const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new salon::test::QtApplicationEnvironment("library_qt_tests"));
 
 } // namespace
 
