@@ -4,7 +4,8 @@ set -euo pipefail
 dir=$1; shift
 top=$(cd "$(dirname "$0")/.." && pwd)
 gen=(); command -v ninja >/dev/null && gen=(-G Ninja)
-if [ ! -f "$dir/CMakeCache.txt" ]; then
+# A configuration that failed half-way leaves a cache but no build files: configure again then.
+if [ ! -f "$dir/build.ninja" ] && [ ! -f "$dir/Makefile" ]; then
   cmake -S "$top" -B "$dir" "${gen[@]}" "$@"
 fi
 cmake --build "$dir" --parallel "$(nproc)"
