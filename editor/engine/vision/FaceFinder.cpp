@@ -42,6 +42,9 @@ constexpr int MaxCloseLooks = 3;
 // The frames searched: the photo as it is, then turned either way by about what a frontal
 // cascade tolerates, so that faces turned by up to twice that are found.
 constexpr double SearchTurns[] = {0.0, 15.0, -15.0};
+// A turned frame is only searched when the photo as it is showed no face with eyes: it is searched
+// at this share of the tier's size, its faces being found again closely anyway.
+constexpr double TurnedFrameScale = 0.6;
 // The side of the face in the close pass.
 constexpr float CloseSide = 128.0f;
 constexpr double Pi = 3.14159265358979323846;
@@ -134,19 +137,24 @@ std::vector<Rough> searchFrame(cv::CascadeClassifier& cascade, const TierPicture
 {
     const cv::Mat& small = t.small;
     const cv::Point2f mid(float(small.cols) / 2.0f, float(small.rows) / 2.0f);
-    const double diag = std::hypot(double(small.cols), double(small.rows));
-    // A turned frame is large enough to keep the whole photo in view.
-    const cv::Size size = turn == 0.0 ? small.size() : cv::Size(int(diag), int(diag));
-    const cv::Mat m = uprightMap(mid, turn, 1.0, {float(size.width) / 2.0f, float(size.height) / 2.0f});
+    // A turned frame is reduced as far as the tier's smallest face allows (the cascade sees 24
+    // pixels), and is the bounding box of the turned photo: the whole photo in view and no more,
+    // since the search's time grows with the frame's area.
+    const double scale = turn == 0.0 ? 1.0 : std::min(1.0, std::max(TurnedFrameScale, 24.0 / t.minSide));
+    const double c = std::abs(std::cos(turn * Pi / 180.0)) * scale, s = std::abs(std::sin(turn * Pi / 180.0)) * scale;
+    const cv::Size size(int(std::ceil(small.cols * c + small.rows * s)), int(std::ceil(small.cols * s + small.rows * c)));
+    const cv::Mat m = uprightMap(mid, turn, scale, {float(size.width) / 2.0f, float(size.height) / 2.0f});
     cv::Mat frame = small;
     if (turn != 0.0) cv::warpAffine(small, frame, m, size, cv::INTER_LINEAR, cv::BORDER_REPLICATE);
-    const auto faces = allFaces(cascade, frame, cv::Rect(0, 0, frame.cols, frame.rows), t.minSide, t.maxSide, 1.15);
+    const int minSide = std::max(24, int(t.minSide * scale)), maxSide = std::min(frame.cols, frame.rows);
+    const auto faces = allFaces(cascade, frame, cv::Rect(0, 0, frame.cols, frame.rows), minSide, maxSide, 1.15);
     cv::Mat back;
     cv::invertAffineTransform(m, back);
     std::vector<Rough> found;
     for (const Candidate& face : faces) {
-        const cv::Point2f c = mapPoint(back, (face.box.tl() + face.box.br()) * 0.5f);
-        found.push_back(Rough{{float(c.x / t.shrink), float(c.y / t.shrink)}, float(face.box.width / t.shrink), float(turn)});
+        const cv::Point2f centre = mapPoint(back, (face.box.tl() + face.box.br()) * 0.5f);
+        const float side = float(face.box.width / (scale * t.shrink));
+        found.push_back(Rough{{float(centre.x / t.shrink), float(centre.y / t.shrink)}, side, float(turn)});
     }
     return found;
 }
