@@ -12,6 +12,7 @@
 #include "library/frame/SystemInfo.h"
 #include "library/frame/TextUtilities.h"
 #include "library/imaging/Angles.h"
+#include "library/imaging/LibraryCursors.h"
 #include "library/imaging/PictureBasics.h"
 #include "library/imaging/Rectangles.h"
 
@@ -268,9 +269,12 @@ int32_t Pixolf::SuKorPlochy(float KdX, float KdY, int32_t& SdL, int32_t& SdT, in
 Picture Pixolf::SuRscO(int32_t Ag1, int32_t Ag2)
 {
     return guard(Picture(), [&] {
+        // Kinds: 0 bitmap, 1 icon (the library carries none), 2 cursor.
         auto picture = std::make_unique<salon::Surface>();
         if (Ag2 == 0)
             if (auto bitmap = libraryBitmap(Ag1)) picture->setPicture(*bitmap, true);
+        if (Ag2 == 2)
+            if (auto cursor = cursors::find(Ag1)) picture->setPicture(cursors::overWhite(*cursor), true);
         return picture;
     });
 }

@@ -32,4 +32,16 @@ std::optional<Cursor> find(int32_t resource)
     return it->second;
 }
 
+salon::Bitmap overWhite(const Cursor& cursor)
+{
+    salon::Bitmap out = cursor.image.toRgb24();
+    const salon::Bitmap& mask = cursor.mask;
+    for (int32_t y = 0; y < out.height; ++y)
+        for (int32_t x = 0; x < out.width; ++x) {
+            const bool through = x < mask.width && y < mask.height && mask.pixel(x, y) != 0;
+            if (through) out.setPixel(x, y, 0xFFFFFFu ^ out.pixel(x, y));
+        }
+    return out;
+}
+
 } // namespace pixol::cursors

@@ -25,4 +25,8 @@ enum Tool : int32_t { Pencil = 50, Brush, Bucket, Stamp, Dropper, Move, Rotate, 
 // The cursor of a resource number; none outside 10-59 or when its file cannot be read.
 std::optional<Cursor> find(int32_t resource);
 
+// The cursor as it shows over a white window, as one 24-bit picture: where its mask lets the
+// screen through, white with the image's colour inverting it; elsewhere the image.
+salon::Bitmap overWhite(const Cursor& cursor);
+
 } // namespace pixol::cursors

@@ -139,12 +139,29 @@ TEST(LibraryResources, BitmapsAreServedAndUnknownOnesGiveAnEmptyPicture)
         EXPECT_TRUE(p->hasPicture()) << id;
     }
     EXPECT_EQ(24, lib.SuRscO(3, 0)->picture()->width);
-    for (auto [id, kind] : {std::pair{2, 0}, {3, 1}, {3, 7}}) {
+    for (auto [id, kind] : {std::pair{2, 0}, {3, 1}, {3, 7}, {9, 2}, {60, 2}, {10, 0}}) {
         auto p = lib.SuRscO(id, kind);
         ASSERT_TRUE(p);
         EXPECT_FALSE(p->hasPicture());
         EXPECT_EQ(0, p->width());
     }
+}
+
+TEST(LibraryResources, CursorsShowOverWhiteWithTheirStrokesDark)
+{
+    Pixolf lib;
+    // The brush outline of radius 8: a dark ring about the centre, the window showing elsewhere.
+    auto p = lib.SuRscO(17, 2);
+    ASSERT_TRUE(p && p->hasPicture());
+    const salon::Bitmap& b = *p->picture();
+    ASSERT_EQ(32, b.width);
+    ASSERT_EQ(32, b.height);
+    EXPECT_EQ(0xFFFFFFu, b.pixel(16, 16));  // inside the ring: the window
+    EXPECT_EQ(0xFFFFFFu, b.pixel(0, 0));    // outside it
+    int dark = 0;
+    for (int32_t x = 16; x < 32; ++x) dark += b.pixel(x, 16) != 0xFFFFFFu;
+    EXPECT_GT(dark, 0) << "the ring crosses the row through the centre near x = 24";
+    EXPECT_LT(dark, 6);
 }
 
 TEST(ReservedFormats, ReadNothingAndWriteNothing)
