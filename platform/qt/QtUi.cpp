@@ -220,30 +220,7 @@ std::optional<FileDialogAnswer> QtUi::chooseFile(const FileDialogRequest& reques
 
 std::optional<uint32_t> QtUi::chooseColour(uint32_t initial)
 {
-    QColor c = QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)));
-    if (!c.isValid()) return std::nullopt;
-    return packRgb(uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue()));
-}
-
-std::optional<FontChoice> QtUi::chooseFont(const FontChoice& initial)
-{
-    QFont font(q(initial.name));
-    if (initial.size > 0) font.setPointSizeF(initial.size);
-    font.setBold(initial.bold);
-    font.setItalic(initial.italic);
-    font.setUnderline(initial.underline);
-    font.setStrikeOut(initial.strikeout);
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, font);
-    if (!ok) return std::nullopt;
-    FontChoice out = initial;  // the colour is not part of Qt's font dialog and stays
-    out.name = chosen.family().toStdString();
-    out.size = float(chosen.pointSizeF());
-    out.bold = chosen.bold();
-    out.italic = chosen.italic();
-    out.underline = chosen.underline();
-    out.strikeout = chosen.strikeOut();
-    return out;
+    return colourDialog({.initial = initial});
 }
 
 std::optional<uint32_t> QtUi::colourDialog(const ColourDialogRequest& request)
@@ -252,6 +229,11 @@ std::optional<uint32_t> QtUi::colourDialog(const ColourDialogRequest& request)
     QColor c = QColorDialog::getColor(QColor(redOf(start), greenOf(start), blueOf(start)), nullptr, q(request.title));
     if (!c.isValid()) return std::nullopt;
     return packRgb(uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue()));
+}
+
+std::optional<FontChoice> QtUi::chooseFont(const FontChoice& initial)
+{
+    return fontDialog({.initial = initial});
 }
 
 std::optional<FontChoice> QtUi::fontDialog(const FontDialogRequest& request)
@@ -266,7 +248,7 @@ std::optional<FontChoice> QtUi::fontDialog(const FontDialogRequest& request)
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font, nullptr, q(request.title));
     if (!ok) return std::nullopt;
-    FontChoice out = initial;
+    FontChoice out = initial;  // the colour is not part of Qt's font dialog and stays
     out.name = chosen.family().toStdString();
     // Qt's dialog has no size limits of its own: a size outside them is brought inside.
     out.size = float(chosen.pointSizeF());
