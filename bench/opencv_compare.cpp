@@ -4,9 +4,8 @@
 //
 // Prints, per operation, our time, OpenCV's and the ratio ours / OpenCV. Both sides run on one
 // thread (the editor's pixel work runs on its one UI thread). Results differ in the last bit -
-// ours keeps the system's rounding rules - so only speed is compared. Each figure is the fastest
-// of several batches, and our batches alternate with OpenCV's, so that load from other processes
-// on the machine hits both sides alike.
+// ours keeps the system's rounding rules - so only speed is compared (timing: bench/SideBySide.h).
+#include "bench/SideBySide.h"
 #include "editor/engine/Engine.h"
 #include "editor/engine/FaceTransform.h"
 #include "editor/engine/PixelBuffer.h"
@@ -22,7 +21,6 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -35,39 +33,8 @@ using namespace salon;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Seconds per call of f, the fastest batch of `batches`, each batch at least `minBatch` long.
-double perCall(const std::function<void()>& f, int iterations)
-{
-    const auto t0 = Clock::now();
-    for (int i = 0; i < iterations; ++i) f();
-    return std::chrono::duration<double>(Clock::now() - t0).count() / iterations;
-}
-
-int iterationsFor(const std::function<void()>& f)
-{
-    f();  // warm caches and lazy set-up
-    int n = 1;
-    while (perCall(f, n) * n < 0.03 && n < (1 << 20)) n *= 2;
-    return n;
-}
-
-struct Row {
-    std::string name;
-    double ours, theirs;
-};
-
-Row compare(const std::string& name, const std::function<void()>& ours, const std::function<void()>& theirs)
-{
-    const int nOurs = iterationsFor(ours), nTheirs = iterationsFor(theirs);
-    double best[2] = {1e30, 1e30};
-    for (int round = 0; round < 9; ++round) {
-        best[0] = std::min(best[0], perCall(ours, nOurs));
-        best[1] = std::min(best[1], perCall(theirs, nTheirs));
-    }
-    return {name, best[0], best[1]};
-}
+using bench::compare;
+using bench::Row;
 
 // A Bitmap (24-bit, rows padded to 4 bytes) and a cv::Mat (CV_8UC3, BGR) of the same pixels.
 Bitmap toBitmap(const cv::Mat& m)
@@ -285,14 +252,5 @@ int main(int argc, char** argv)
     }
     std::filesystem::remove(jpegPath);
 
-    std::printf("%-56s %12s %12s %8s\n", "operation", "ours (ms)", "OpenCV (ms)", "ratio");
-    bool allWithin = true;
-    for (const Row& r : rows) {
-        const double ratio = r.ours / r.theirs;
-        allWithin = allWithin && ratio <= 1.5;
-        std::printf("%-56s %12.3f %12.3f %8.2f%s\n", r.name.c_str(), r.ours * 1e3, r.theirs * 1e3, ratio,
-                    ratio <= 1.5 ? "" : "  > 1.5");
-    }
-    std::printf("OpenCV %s, %d thread(s)\n", CV_VERSION, cv::getNumThreads());
-    return allWithin ? 0 : 2;
+    return bench::report("operation", 56, rows, CV_VERSION, cv::getNumThreads());
 }

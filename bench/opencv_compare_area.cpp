@@ -5,10 +5,9 @@
 //
 // Prints, per operation, our time, OpenCV's and the ratio ours / OpenCV. Both sides work in place
 // on one thread, as the library's calls do; results differ in the last bit (ours keeps the
-// library's rounding rules), so only speed is compared. Times are the thread's processor time, so
-// that other processes on a shared machine do not count; each figure is the fastest of nine
-// batches, ours alternating with OpenCV's so that cache and clock effects hit both sides alike. Rows
-// marked "(info)" have no exact OpenCV counterpart and do not count towards the exit status.
+// library's rounding rules), so only speed is compared (timing: bench/SideBySide.h). Rows marked
+// "(info)" have no exact OpenCV counterpart and do not count towards the exit status.
+#include "bench/SideBySide.h"
 #include "library/Pixolf.h"
 #include "platform/Numbers.h"
 
@@ -20,55 +19,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
+using salon::bench::compare;
+using salon::bench::Row;
+
 constexpr int32_t W = 512, H = 560;
-
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-double perCall(const std::function<void()>& f, int iterations)
-{
-    const double t0 = threadSeconds();
-    for (int i = 0; i < iterations; ++i) f();
-    return (threadSeconds() - t0) / iterations;
-}
-
-// Enough calls for a batch of about 30 ms, after one call that warms caches and lazy set-up.
-int iterationsFor(const std::function<void()>& f)
-{
-    f();
-    int n = 1;
-    while (perCall(f, n) * n < 0.03 && n < (1 << 20)) n *= 2;
-    return n;
-}
-
-struct Row {
-    std::string name;
-    double ours, theirs;
-    bool counts;
-};
-
-Row compare(const std::string& name, const std::function<void()>& ours, const std::function<void()>& theirs,
-            bool counts = true)
-{
-    const int nOurs = iterationsFor(ours), nTheirs = iterationsFor(theirs);
-    double best[2] = {1e30, 1e30};
-    for (int round = 0; round < 9; ++round) {
-        best[0] = std::min(best[0], perCall(ours, nOurs));
-        best[1] = std::min(best[1], perCall(theirs, nTheirs));
-    }
-    return {name, best[0], best[1], counts};
-}
 
 // The library's pixel array (rows top first, padded to 4 bytes) of a CV_8UC3 picture.
 pixol::ByteArray toPole(const cv::Mat& m)
@@ -181,15 +140,5 @@ int main(int argc, char** argv)
             false));
     }
 
-    std::printf("%-80s %10s %12s %7s\n", "operation on 512x560", "ours (ms)", "OpenCV (ms)", "ratio");
-    bool allWithin = true;
-    for (const Row& r : rows) {
-        const double ratio = r.ours / r.theirs;
-        const bool over = r.counts && ratio > 1.5;
-        allWithin = allWithin && !over;
-        std::printf("%-80s %10.3f %12.3f %7.2f%s\n", r.name.c_str(), r.ours * 1e3, r.theirs * 1e3, ratio,
-                    over ? "  > 1.5" : "");
-    }
-    std::printf("OpenCV %s, %d thread(s)\n", CV_VERSION, cv::getNumThreads());
-    return allWithin ? 0 : 2;
+    return salon::bench::report("operation on 512x560", 80, rows, CV_VERSION, cv::getNumThreads());
 }
