@@ -620,7 +620,7 @@ public:
     int32_t SuKorPlochy(float KdX, float KdY, int32_t& SdL, int32_t& SdT, int32_t& SdX, int32_t& SdY,
                         int32_t& NdL, int32_t& NdT, int32_t& NdX, int32_t& NdY);
     // A new picture object holding the library's resource Ag1 of kind Ag2 (0 bitmap: 3, 4, 5, 9, 69,
-    // 70; 2 cursor: 10-59, 32 x 32, as it shows over a white window; 1 icon: the library has none);
+    // 70; 2 cursor: 10-59, as it shows over a white window; 1 icon: the library has none);
     // an empty picture object (no picture, 0 x 0) when there is no such resource.
     Picture SuRscO(int32_t Ag1, int32_t Ag2);
 

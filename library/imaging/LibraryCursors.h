@@ -1,12 +1,12 @@
 #pragma once
-// The library's own mouse cursors, resources 10-59: 32 x 32 monochrome cursor files carried inside
-// the library (data/library/cursors, drawn by tools/cursors/make_cursors.py), each with its AND mask
-// and hot spot. Black and white on a transparent ground, so they show on any picture:
-//   10-25  brush outlines: circles of radius 1..16 (the brush sizes of the strokes), hot spot at
-//          the centre (16, 16)
-//   26-41  the same circles with a small centre cross (the clone stamp's target)
-//   42-49  cross-hairs whose centre gap is 0..7 pixels, hot spot at the centre
-//   50-59  tools, the hot spot where the tool touches the picture: 50 pencil, 51 brush, 52 paint
+// The library's own mouse cursors, resources 10-59: monochrome cursor files carried inside the
+// library (data/library/cursors, drawn by tools/cursors/make_cursors.py), each with its AND mask and
+// hot spot. Black and white on a transparent ground, so they show on any picture:
+//   10-25  brush outlines: circles of radius 1..16 (the brush sizes of the strokes), 48 x 48 so
+//          that the largest keeps its halo, hot spot at the centre (24, 24)
+//   26-41  the same circles with a small centre cross (the clone stamp's target), 48 x 48
+//   42-49  cross-hairs whose centre gap is 0..7 pixels, 32 x 32, hot spot at the centre (16, 16)
+//   50-59  tools, 32 x 32, the hot spot where the tool touches the picture: 50 pencil, 51 brush, 52 paint
 //          bucket, 53 stamp, 54 colour dropper, 55 move, 56 rotate, 57 magnifier, 58 magic wand,
 //          59 eraser
 #include "platform/PictureFile.h"

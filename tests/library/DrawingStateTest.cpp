@@ -116,12 +116,13 @@ TEST(LibraryCursors, EveryCursorLoadsWithItsHotSpotInside)
     for (int32_t r = cursors::First; r <= cursors::Last; ++r) {
         const auto c = cursors::find(r);
         ASSERT_TRUE(c) << r;
-        EXPECT_EQ(32, c->image.width) << r;
-        EXPECT_EQ(32, c->mask.height) << r;
-        EXPECT_TRUE(c->hotX >= 0 && c->hotX < 32 && c->hotY >= 0 && c->hotY < 32) << r;
+        const int32_t side = r <= 41 ? 48 : 32;  // the circles need room for the largest brush
+        EXPECT_EQ(side, c->image.width) << r;
+        EXPECT_EQ(side, c->mask.height) << r;
+        EXPECT_TRUE(c->hotX >= 0 && c->hotX < side && c->hotY >= 0 && c->hotY < side) << r;
         if (r < cursors::Pencil) {
-            EXPECT_EQ(16, c->hotX) << r;  // outlines and cross-hairs point with their centre
-            EXPECT_EQ(16, c->hotY) << r;
+            EXPECT_EQ(side / 2, c->hotX) << r;  // outlines and cross-hairs point with their centre
+            EXPECT_EQ(side / 2, c->hotY) << r;
             continue;
         }
         // A tool points with what it draws: some drawn pixel lies within two of the hot spot.
@@ -138,17 +139,26 @@ TEST(LibraryCursors, BrushOutlinesHaveTheirRadiusAndAHalo)
 {
     const auto c = cursors::find(13);  // circle of radius 4
     ASSERT_TRUE(c);
-    EXPECT_EQ(0u, c->image.pixel(20, 16));  // black on the circle
-    EXPECT_TRUE(drawn(*c, 20, 16));
-    EXPECT_EQ(0xFFFFFFu, c->image.pixel(21, 16));  // the white halo
-    EXPECT_TRUE(drawn(*c, 21, 16));
-    EXPECT_FALSE(drawn(*c, 16, 16));  // the centre and the far ground show the picture
+    EXPECT_EQ(0u, c->image.pixel(28, 24));  // black on the circle
+    EXPECT_TRUE(drawn(*c, 28, 24));
+    EXPECT_EQ(0xFFFFFFu, c->image.pixel(29, 24));  // the white halo
+    EXPECT_TRUE(drawn(*c, 29, 24));
+    EXPECT_FALSE(drawn(*c, 24, 24));  // the centre and the far ground show the picture
     EXPECT_FALSE(drawn(*c, 2, 2));
     // The stamp's target: the same circle with a centre cross.
     const auto t = cursors::find(29);
     ASSERT_TRUE(t);
-    EXPECT_TRUE(drawn(*t, 20, 16));
-    EXPECT_EQ(0u, t->image.pixel(16, 16));
+    EXPECT_TRUE(drawn(*t, 28, 24));
+    EXPECT_EQ(0u, t->image.pixel(24, 24));
+    // The largest brush whole on all four sides, halo included.
+    const auto big = cursors::find(25);
+    ASSERT_TRUE(big);
+    for (auto [x, y] : {std::pair{40, 24}, {8, 24}, {24, 40}, {24, 8}}) {
+        EXPECT_EQ(0u, big->image.pixel(x, y)) << x << "," << y;
+        const int32_t outX = x + (x > 24) - (x < 24), outY = y + (y > 24) - (y < 24);
+        EXPECT_EQ(0xFFFFFFu, big->image.pixel(outX, outY)) << outX << "," << outY;
+        EXPECT_TRUE(drawn(*big, outX, outY));
+    }
 }
 
 TEST(PsKapatko, AveragesTheSquareInsideThePicture)

@@ -154,13 +154,13 @@ TEST(LibraryResources, CursorsShowOverWhiteWithTheirStrokesDark)
     auto p = lib.SuRscO(17, 2);
     ASSERT_TRUE(p && p->hasPicture());
     const salon::Bitmap& b = *p->picture();
-    ASSERT_EQ(32, b.width);
-    ASSERT_EQ(32, b.height);
-    EXPECT_EQ(0xFFFFFFu, b.pixel(16, 16));  // inside the ring: the window
+    ASSERT_EQ(48, b.width);
+    ASSERT_EQ(48, b.height);
+    EXPECT_EQ(0xFFFFFFu, b.pixel(24, 24));  // inside the ring: the window
     EXPECT_EQ(0xFFFFFFu, b.pixel(0, 0));    // outside it
     int dark = 0;
-    for (int32_t x = 16; x < 32; ++x) dark += b.pixel(x, 16) != 0xFFFFFFu;
-    EXPECT_GT(dark, 0) << "the ring crosses the row through the centre near x = 24";
+    for (int32_t x = 24; x < 48; ++x) dark += b.pixel(x, 24) != 0xFFFFFFu;
+    EXPECT_GT(dark, 0) << "the ring crosses the row through the centre near x = 32";
     EXPECT_LT(dark, 6);
 }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the graphics library's own mouse cursors (resources 10-59) as 32 x 32 monochrome .cur files
-into data/library/cursors/. The files are committed; rerun this after changing a drawing:
+"""Draws the graphics library's own mouse cursors (resources 10-59) as monochrome .cur files into
+data/library/cursors/: 48 x 48 for the brush outlines and targets (a circle of radius 16 and its
+halo need 35 pixels), 32 x 32 for the rest. The files are committed; rerun this after changing a
+drawing:
 
     tools/cursors/make_cursors.py [output directory]
 
@@ -17,8 +19,15 @@ import os
 import struct
 import sys
 
-SIZE = 32
-C = 16  # centre of the outline cursors
+SIZE = 32  # the side of the cursor being drawn (see canvas)
+C = 16  # its centre, where the outline cursors point
+
+
+def canvas(resource):
+    """Sets the side and centre the drawing functions work in for this resource."""
+    global SIZE, C
+    SIZE = 48 if resource <= 41 else 32
+    C = SIZE // 2
 
 
 def disc(cx, cy, r):
@@ -215,22 +224,23 @@ def name(resource):
 
 def cur_file(pixels, hot):
     """A one-image cursor file: directory, 40-byte header, black and white palette, the colour bits
-    (1 = white) and the AND mask (1 = the screen shows through), rows bottom-up."""
+    (1 = white) and the AND mask (1 = the screen shows through), rows bottom-up and padded to 4
+    bytes."""
     white, black = pixels["white"], pixels["black"]
-    row_bytes = 4
+    row_bytes = (SIZE + 31) // 32 * 4
     xor_rows, and_rows = [], []
     for y in reversed(range(SIZE)):
         xor_bits = and_bits = 0
         for x in range(SIZE):
-            bit = 1 << (31 - x)
+            bit = 1 << (row_bytes * 8 - 1 - x)
             if (x, y) in black:
                 pass
             elif (x, y) in white:
                 xor_bits |= bit
             else:
                 and_bits |= bit
-        xor_rows.append(struct.pack(">I", xor_bits))
-        and_rows.append(struct.pack(">I", and_bits))
+        xor_rows.append(xor_bits.to_bytes(row_bytes, "big"))
+        and_rows.append(and_bits.to_bytes(row_bytes, "big"))
     image = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 1, 0, 2 * row_bytes * SIZE, 0, 0, 2, 0)
     image += bytes([0, 0, 0, 0, 255, 255, 255, 0]) + b"".join(xor_rows) + b"".join(and_rows)
     head = struct.pack("<HHH", 0, 2, 1) + struct.pack("<BBBBHHII", SIZE, SIZE, 2, 0, hot[0], hot[1], len(image), 22)
@@ -242,6 +252,7 @@ def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data", "library", "cursors")
     os.makedirs(out, exist_ok=True)
     for resource in range(10, 60):
+        canvas(resource)
         pixels, hot = drawing(resource)
         assert 0 <= hot[0] < SIZE and 0 <= hot[1] < SIZE, resource
         with open(os.path.join(out, name(resource) + ".cur"), "wb") as f:

@@ -38,7 +38,8 @@ TEST(CanvasView, ShowsTheLibraryCursorOfTheToolWithItsHotSpot)
     session.setWidth(20);
     view.refresh();
     EXPECT_EQ(29, session.pointer());  // the outline of radius 10
-    EXPECT_EQ(QPoint(16, 16), view.cursor().hotSpot());
+    EXPECT_EQ(QPoint(24, 24), view.cursor().hotSpot());
+    EXPECT_EQ(QSize(48, 48), view.cursor().pixmap().size());
 }
 
 TEST(CanvasView, ShowsStandardPointersByShape)
