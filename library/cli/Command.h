@@ -23,6 +23,9 @@ struct CommandRegistration {
 // The value after `name` in args ("--size" "512,560"), none when absent; a missing value throws.
 const std::string* option(const std::vector<std::string>& args, const std::string& name);
 bool flag(const std::vector<std::string>& args, const std::string& name);
+// The arguments that are neither options nor option values, in order, wherever the options stand;
+// `flags` names the options that take no value.
+std::vector<std::string> positionals(const std::vector<std::string>& args, const std::vector<std::string>& flags = {});
 // Errors a subcommand reports: "pixol: " + message on stderr, exit status 1.
 int fail(const std::string& message);
 

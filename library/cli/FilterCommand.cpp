@@ -81,24 +81,10 @@ std::string usageText()
     return u;
 }
 
-// The arguments that are not options or option values, in order.
-std::vector<std::string> positional(const std::vector<std::string>& args)
-{
-    std::vector<std::string> out;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i].rfind("--", 0) == 0) {
-            ++i;
-            continue;
-        }
-        out.push_back(args[i]);
-    }
-    return out;
-}
-
 int filter(const std::vector<std::string>& all)
 {
     const std::vector<std::string>& args = all;
-    const std::vector<std::string> pos = positional(all);
+    const std::vector<std::string> pos = positionals(all);
     if (pos.size() != 3) return fail("usage: " + usageText());
     const Filter* f = nullptr;
     for (const Filter& candidate : filters)

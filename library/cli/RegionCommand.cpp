@@ -52,18 +52,12 @@ int32_t number(const std::vector<std::string>& args, const std::string& name, in
     return v ? numbers(*v, 1, name)[0] : fallback;
 }
 
-// The first argument that is neither an option nor an option's value; flags take no value.
+// The first argument that is neither an option nor an option's value.
 std::string inputPath(const std::vector<std::string>& args)
 {
-    static const std::vector<std::string> flags{"--square", "--vertical", "--horizontal"};
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i].rfind("--", 0) == 0) {
-            if (std::find(flags.begin(), flags.end(), args[i]) == flags.end()) ++i;
-            continue;
-        }
-        return args[i];
-    }
-    throw std::invalid_argument("name the region file (.nlg or .json)");
+    const std::vector<std::string> pos = positionals(args, {"--square", "--vertical", "--horizontal"});
+    if (pos.empty()) throw std::invalid_argument("name the region file (.nlg or .json)");
+    return pos.front();
 }
 
 struct Input {

@@ -56,14 +56,9 @@ const std::string& required(const std::vector<std::string>& args, const std::str
 // The first argument that is neither an option nor an option's value.
 std::string positional(const std::vector<std::string>& args)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i].rfind("--", 0) == 0) {
-            ++i;
-            continue;
-        }
-        return args[i];
-    }
-    throw std::invalid_argument("name the region file");
+    const std::vector<std::string> pos = positionals(args);
+    if (pos.empty()) throw std::invalid_argument("name the region file");
+    return pos.front();
 }
 
 // The outline's region, even-odd; an empty list of polygons is the empty region. Points beyond the

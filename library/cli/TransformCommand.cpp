@@ -60,10 +60,12 @@ std::filesystem::path native(const std::string& path)
 
 int transform(const std::vector<std::string>& args)
 {
-    if (args.size() < 3) return fail("transform needs OP IN OUT (pixol --help)");
-    const std::string& op = args[0];
-    salon::Result<salon::Bitmap> in = salon::loadPicture(native(args[1]));
-    if (!in) return fail(args[1] + ": " + in.error());
+    // Options may stand anywhere: "rotate IN --angle 17 OUT" must not write a file named --angle.
+    const std::vector<std::string> pos = positionals(args, {"--keep-size", "--x", "--y"});
+    if (pos.size() != 3) return fail("transform needs OP IN OUT and options (pixol --help)");
+    const std::string &op = pos[0], &inPath = pos[1], &outPath = pos[2];
+    salon::Result<salon::Bitmap> in = salon::loadPicture(native(inPath));
+    if (!in) return fail(inPath + ": " + in.error());
     Pixolf lib;
     salon::Surface obj(in.value().width, in.value().height);
     obj.setPicture(in.value());
@@ -127,9 +129,9 @@ int transform(const std::vector<std::string>& args)
     }
     if (!ok) return fail(op + " refused the picture or its options (see the ranges in pixol --help)");
 
-    salon::Result<bool> saved = salon::saveBmp(native(args[2]), obj.readRows());
-    if (!saved) return fail(args[2] + ": " + saved.error());
-    std::cout << args[2] << ": " << obj.drawableWidth() << " x " << obj.drawableHeight();
+    salon::Result<bool> saved = salon::saveBmp(native(outPath), obj.readRows());
+    if (!saved) return fail(outPath + ": " + saved.error());
+    std::cout << outPath << ": " << obj.drawableWidth() << " x " << obj.drawableHeight();
     if (dX || dY) std::cout << ", shift (" << dX << ", " << dY << ")";
     if (!report.empty()) std::cout << ", " << report;
     std::cout << "\n";

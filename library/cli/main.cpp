@@ -4,6 +4,7 @@
 #include "platform/Version.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <iostream>
 #include <stdexcept>
 
@@ -47,6 +48,16 @@ bool flag(const std::vector<std::string>& args, const std::string& name)
     for (const std::string& a : args)
         if (a == name) return true;
     return false;
+}
+
+std::vector<std::string> positionals(const std::vector<std::string>& args, const std::vector<std::string>& flags)
+{
+    std::vector<std::string> out;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i].rfind("--", 0) != 0) out.push_back(args[i]);
+        else if (std::find(flags.begin(), flags.end(), args[i]) == flags.end()) ++i;  // its value
+    }
+    return out;
 }
 
 int fail(const std::string& message)
