@@ -5,6 +5,9 @@
 // OpenCV's so that cache and clock effects hit both sides alike.
 #pragma once
 
+#include <opencv2/core.hpp>
+#include <opencv2/imgcodecs.hpp>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -13,6 +16,19 @@
 #include <vector>
 
 namespace salon::bench {
+
+// The picture named on the command line, else the astronaut portrait of python3-skimage; empty,
+// with a message on stderr, when it cannot be read. OpenCV is held to one thread, as our pixel
+// code runs on one.
+inline cv::Mat comparisonPicture(int argc, char** argv)
+{
+    const std::string source = argc > 1 ? argv[1] : "/usr/lib/python3/dist-packages/skimage/data/astronaut.png";
+    cv::Mat picture = cv::imread(source, cv::IMREAD_COLOR);
+    if (picture.empty())
+        std::fprintf(stderr, "cannot read %s (python3-skimage ships the default picture)\n", source.c_str());
+    cv::setNumThreads(1);
+    return picture;
+}
 
 inline double threadSeconds()
 {

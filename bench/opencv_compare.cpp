@@ -55,13 +55,8 @@ Surface toSurface(const cv::Mat& m)
 
 int main(int argc, char** argv)
 {
-    const std::string source = argc > 1 ? argv[1] : "/usr/lib/python3/dist-packages/skimage/data/astronaut.png";
-    cv::Mat portrait = cv::imread(source, cv::IMREAD_COLOR);
-    if (portrait.empty()) {
-        std::fprintf(stderr, "cannot read %s (python3-skimage ships the default picture)\n", source.c_str());
-        return 1;
-    }
-    cv::setNumThreads(1);
+    const cv::Mat portrait = bench::comparisonPicture(argc, argv);
+    if (portrait.empty()) return 1;
 
     // The pictures of the editor's day: a large photo, the photo reduced to the working size
     // (360 x 480) and the model-sized composite (512 x 560).

@@ -48,13 +48,8 @@ void require(int32_t result)
 
 int main(int argc, char** argv)
 {
-    const std::string source = argc > 1 ? argv[1] : "/usr/lib/python3/dist-packages/skimage/data/astronaut.png";
-    cv::Mat portrait = cv::imread(source, cv::IMREAD_COLOR);
-    if (portrait.empty()) {
-        std::fprintf(stderr, "cannot read %s (python3-skimage ships the default picture)\n", source.c_str());
-        return 1;
-    }
-    cv::setNumThreads(1);
+    const cv::Mat portrait = salon::bench::comparisonPicture(argc, argv);
+    if (portrait.empty()) return 1;
     cv::Mat model, other, third;
     cv::resize(portrait, model, cv::Size(W, H), 0, 0, cv::INTER_AREA);
     cv::flip(model, other, 0);
