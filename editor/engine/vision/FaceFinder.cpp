@@ -30,13 +30,14 @@ namespace {
 constexpr const char* FaceCascade = "haarcascade_frontalface_default.xml";
 constexpr const char* EyeCascade = "haarcascade_eye.xml";
 // The search runs on a reduced copy of the photo, in tiers: first small and for faces of at least
-// a fifth of the photo's shorter side (a salon portrait, at a fraction of the cost), then larger
-// and for faces down to a twentieth of it or the cascade's own 24 pixels.
+// a fifth of the photo's shorter side (a salon portrait, at a fraction of the cost; at 240 pixels
+// such a face is still 36 or more, over the cascade's 24, and the close pass works on the photo
+// itself), then larger and for faces down to a twentieth of it or the cascade's own 24 pixels.
 struct SearchTier {
     int longerSide;
     double minShare;
 };
-constexpr SearchTier SearchTiers[] = {{320, 0.2}, {640, 0.05}};
+constexpr SearchTier SearchTiers[] = {{240, 0.2}, {640, 0.05}};
 // Squares of one frame looked at closely for eyes, the surest first.
 constexpr int MaxCloseLooks = 3;
 // The frames searched: the photo as it is, then turned either way by about what a frontal
