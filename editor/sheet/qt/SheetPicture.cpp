@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -87,6 +88,25 @@ std::string modelName(const std::string& windowsName)
     return cut == std::string::npos ? windowsName : windowsName.substr(cut + 1);
 }
 
+QString labelOf(size_t index, const SheetCell& c) { return fromDataText(std::to_string(index + 1) + ". " + c.title); }
+
+// The labels' font: the label font, smaller - down to 7 points - until every label fits its cell,
+// one size for the whole sheet. A label that does not fit even then is cut short with an ellipsis:
+// centred wider than its cell it would lose both ends.
+QFont labelFontFor(const std::vector<Section>& sections, int cellWidth)
+{
+    QFont font("DejaVu Sans", 10);
+    auto allFit = [&] {
+        const QFontMetrics m(font);
+        for (const Section& s : sections)
+            for (size_t i = 0; i < s.cells.size(); ++i)
+                if (m.horizontalAdvance(labelOf(i, s.cells[i])) > cellWidth) return false;
+        return true;
+    };
+    while (font.pointSize() > 7 && !allFit()) font.setPointSize(font.pointSize() - 1);
+    return font;
+}
+
 QImage layOut(const std::vector<Section>& sections, int columns, double scale, SheetSize size)
 {
     const SheetGeometry g = sheetGeometry(scale);
@@ -98,7 +118,8 @@ QImage layOut(const std::vector<Section>& sections, int columns, double scale, S
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     QFont headingFont("DejaVu Sans", 15, QFont::Bold);
-    QFont labelFont("DejaVu Sans", 10);
+    const QFont labelFont = labelFontFor(sections, cellW);
+    const QFontMetrics labelMetrics(labelFont);
     int y = margin;
     for (const Section& s : sections) {
         p.setFont(headingFont);
@@ -125,7 +146,7 @@ QImage layOut(const std::vector<Section>& sections, int columns, double scale, S
             p.setPen(QColor(60, 50, 46));
             p.setFont(labelFont);
             p.drawText(QRect(cell.x(), cell.bottom() + 4, cellW, labelH - 4), Qt::AlignHCenter | Qt::AlignTop,
-                       fromDataText(std::to_string(i + 1) + ". " + c.title));
+                       labelMetrics.elidedText(labelOf(i, c), Qt::ElideRight, cellW));
         }
         y += int((s.cells.size() + size_t(columns) - 1) / size_t(columns)) * (cellH + labelH + gap);
     }
