@@ -3,8 +3,8 @@
 
 #include "platform/Version.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <stdexcept>
 
