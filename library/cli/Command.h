@@ -1,6 +1,10 @@
 #pragma once
 // The pixol command's subcommands. Each family of the library adds its own file to library/cli/
 // with a static CommandRegistration; main() dispatches on the first argument.
+#include "platform/Bitmap.h"
+#include "platform/Result.h"
+
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,6 +30,13 @@ bool flag(const std::vector<std::string>& args, const std::string& name);
 // The arguments that are neither options nor option values, in order, wherever the options stand;
 // `flags` names the options that take no value.
 std::vector<std::string> positionals(const std::vector<std::string>& args, const std::vector<std::string>& flags = {});
+// Where a command's result picture goes, checked before any work is done: the name goes through the
+// drive table, its folder must exist, and it must not be one of the `inputs` - a misplaced argument
+// must not cost the user the picture it was made from. Results are BMP, or PNG for a name ending
+// in .png; a name of another picture type (.jpg, .gif, .ico...) is refused rather than given BMP
+// bytes under it.
+salon::Result<std::filesystem::path> resultPath(const std::string& out, const std::vector<std::string>& inputs);
+salon::Result<bool> writePicture(const std::filesystem::path& path, const salon::Bitmap& picture);
 // Errors a subcommand reports: "pixol: " + message on stderr, exit status 1.
 int fail(const std::string& message);
 

@@ -1,5 +1,6 @@
 // pixol filter OP IN OUT: the library's area transforms applied to a picture file, written as a
-// 24-bit BMP. The picture goes through the same pixel arrays a caller of the library uses.
+// 24-bit BMP or a PNG file. The picture goes through the same pixel arrays a caller of the library
+// uses.
 #include "Command.h"
 
 #include "library/Pixolf.h"
@@ -76,6 +77,7 @@ bool loadArray(const std::string& path, ByteArray& a, int32_t& w, int32_t& h, st
 std::string usageText()
 {
     std::string u = "pixol filter OP IN OUT [--data a,b,c,d] [--with IN2] [--mask MASK] [--region l,t,r,b] [--offset x,y]"
+                    "\n    OUT is a 24-bit BMP file, or PNG when it ends in .png (never one of the inputs)."
                     "\n    OP:";
     for (const Filter& f : filters) u += std::string("\n      ") + f.name + "  " + f.what;
     return u;
@@ -95,6 +97,11 @@ int filter(const std::vector<std::string>& all)
         const auto given = numbers(*d);
         for (size_t i = 0; i < given.size() && i < 4; ++i) data[i] = given[i];
     }
+    std::vector<std::string> inputs{pos[1]};
+    for (const char* other : {"--with", "--mask"})
+        if (const std::string* v = option(args, other)) inputs.push_back(*v);
+    const salon::Result<std::filesystem::path> target = resultPath(pos[2], inputs);
+    if (!target) return fail("nothing written: " + target.error());
     Pixolf lib;
     ByteArray pole;
     int32_t w = 0, h = 0;
@@ -158,7 +165,7 @@ int filter(const std::vector<std::string>& all)
     if (result == -1) return fail("the area lies outside the picture; nothing changed");
     if (result != 1) return fail(std::string(f->name) + " refused its data or the picture (result " +
                                  std::to_string(result) + ")");
-    auto saved = salon::saveBmp(pos[2], pixels::toBitmap(pole, w, h));
+    auto saved = writePicture(target.value(), pixels::toBitmap(pole, w, h));
     if (!saved) return fail(pos[2] + ": " + saved.error());
     std::cout << f->name << ": " << sw << " x " << sh << " pixels from (" << le << ", " << te << ") changed, "
               << pos[2] << " written\n";

@@ -8,7 +8,6 @@
 #include "platform/PictureFile.h"
 #include "tools/authoring/Json.h"
 #include "tools/authoring/ModelAuthoring.h"
-#include "tools/qt/PictureIo.h"
 
 #include <charconv>
 #include <stdexcept>
@@ -87,7 +86,7 @@ salon::Region outlineRegion(const std::string& path, Size size)
 
 int32_t addRegion(salon::Region r) { return int32_t(state().regions.add(std::move(r))); }
 
-void savePicture(const std::string& path, const std::vector<const salon::Region*>& regions, Size size)
+void savePicture(const std::filesystem::path& path, const std::vector<const salon::Region*>& regions, Size size)
 {
     salon::Bitmap picture = salon::Bitmap::rgb24(size.w, size.h);
     for (int32_t y = 0; y < size.h; ++y)
@@ -96,8 +95,7 @@ void savePicture(const std::string& path, const std::vector<const salon::Region*
             for (const salon::Region* r : regions) in = in || r->contains(x, y);
             picture.setPixel(x, y, in ? 0x000000u : 0xFFFFFFu);
         }
-    const bool png = path.size() >= 4 && (path.substr(path.size() - 4) == ".png" || path.substr(path.size() - 4) == ".PNG");
-    auto saved = png ? salon::tools::savePng(path, picture) : salon::saveBmp(path, picture);
+    auto saved = writePicture(path, picture);
     if (!saved.ok()) throw std::runtime_error(saved.error());
 }
 
@@ -138,7 +136,8 @@ int nlg(const std::vector<std::string>& args)
     }
     if (verb == "show") {
         const std::string file = positional(rest);
-        const std::string& out = required(rest, "--out");
+        const auto out = resultPath(required(rest, "--out"), {file});
+        if (!out) return fail("nothing written: " + out.error());
         auto parsed = formats::parseNlg(readFile(file));
         if (!parsed.ok()) return fail(file + ": " + parsed.error());
         const std::string* sizeText = option(rest, "--size");
@@ -146,7 +145,7 @@ int nlg(const std::vector<std::string>& args)
         int32_t h = lib.SuCtiNLG(file, wanted.w, wanted.h);
         if (!h) return fail(file + ": not a readable NLG file");
         const salon::Region* r = state().regions.find(uint32_t(h));
-        savePicture(out, {r}, showSize(rest, parsed.value().refWidth, parsed.value().refHeight, {r}));
+        savePicture(out.value(), {r}, showSize(rest, parsed.value().refWidth, parsed.value().refHeight, {r}));
         lib.TsRgn(h);
         return 0;
     }
@@ -172,7 +171,8 @@ int nsg(const std::vector<std::string>& args)
     }
     if (verb == "show") {
         const std::string file = positional(rest);
-        const std::string& out = required(rest, "--out");
+        const auto out = resultPath(required(rest, "--out"), {file});
+        if (!out) return fail("nothing written: " + out.error());
         auto parsed = formats::parseNsg(readFile(file));
         if (!parsed.ok()) return fail(file + ": " + parsed.error());
         const std::string* sizeText = option(rest, "--size");
@@ -184,7 +184,7 @@ int nsg(const std::vector<std::string>& args)
         std::vector<const salon::Region*> shown;
         for (int32_t k = set.lower; k <= set.upper(); ++k)
             if (set(k) && (only == 0 || only == k)) shown.push_back(state().regions.find(uint32_t(set(k))));
-        savePicture(out, shown, showSize(rest, parsed.value().refWidth, parsed.value().refHeight, shown));
+        savePicture(out.value(), shown, showSize(rest, parsed.value().refWidth, parsed.value().refHeight, shown));
         for (int32_t& h : set.values) lib.TsRgn(h);
         return 0;
     }

@@ -1,5 +1,5 @@
 // pixol transform OP IN OUT: the library's geometric transforms on a picture file, written as a
-// 24-bit BMP file, so that a person can try them on their own pictures.
+// 24-bit BMP or a PNG file, so that a person can try them on their own pictures.
 #include "Command.h"
 
 #include "library/Pixolf.h"
@@ -64,6 +64,8 @@ int transform(const std::vector<std::string>& args)
     const std::vector<std::string> pos = positionals(args, {"--keep-size", "--x", "--y"});
     if (pos.size() != 3) return fail("transform needs OP IN OUT and options (pixol --help)");
     const std::string &op = pos[0], &inPath = pos[1], &outPath = pos[2];
+    const salon::Result<std::filesystem::path> target = resultPath(outPath, {inPath});
+    if (!target) return fail("nothing written: " + target.error());
     salon::Result<salon::Bitmap> in = salon::loadPicture(native(inPath));
     if (!in) return fail(inPath + ": " + in.error());
     Pixolf lib;
@@ -129,7 +131,7 @@ int transform(const std::vector<std::string>& args)
     }
     if (!ok) return fail(op + " refused the picture or its options (see the ranges in pixol --help)");
 
-    salon::Result<bool> saved = salon::saveBmp(native(outPath), obj.readRows());
+    salon::Result<bool> saved = writePicture(target.value(), obj.readRows());
     if (!saved) return fail(outPath + ": " + saved.error());
     std::cout << outPath << ": " << obj.drawableWidth() << " x " << obj.drawableHeight();
     if (dX || dY) std::cout << ", shift (" << dX << ", " << dY << ")";
@@ -141,7 +143,8 @@ int transform(const std::vector<std::string>& args)
 const CommandRegistration transformCommand{{"transform",
     "  pixol transform OP IN OUT [OPTIONS]\n"
     "                                 a transform of picture IN (BMP, JPEG, GIF, ICO) written to OUT\n"
-    "                                 as a 24-bit BMP file. OP and its options:\n"
+    "                                 as a 24-bit BMP file, or PNG when OUT ends in .png (never over\n"
+    "                                 IN). OP and its options:\n"
     "      rotate --angle DEG [--keep-size]     bilinear, clockwise; grows unless --keep-size\n"
     "      scale --factor X[,Y] [--keep-size]   new sides 2..2000\n"
     "      flip [--x] [--y]                     mirror left-right and/or top-bottom\n"

@@ -1,4 +1,5 @@
-// The pixol transform command as a person types it: options before or after the file names.
+// The pixol picture commands as a person types them: options before or after the file names, and
+// a result named like an input or like a picture type pixol does not write.
 #include "TempDrive.h"
 #include "platform/PictureFile.h"
 
@@ -49,4 +50,28 @@ TEST(TransformCommand, OptionsMayStandBetweenTheFileNames)
     EXPECT_NE(0, runPixolIn(dir, "transform rotate in.bmp --angle 10"));
     EXPECT_NE(0, runPixolIn(dir, "transform rotate in.bmp out4.bmp extra.bmp --angle 10"));
     EXPECT_EQ(4u, filesIn(dir));
+}
+
+TEST(TransformCommand, TheResultNeverReplacesAnInputAndIsAPngOnlyWhenNamedSo)
+{
+    TempDrive drive;
+    const salon::Bitmap picture = salon::Bitmap::rgb24(40, 30);
+    ASSERT_TRUE(salon::saveBmp(drive.native("in.bmp"), picture).ok());
+    ASSERT_TRUE(salon::saveBmp(drive.native("other.bmp"), picture).ok());
+    const auto& dir = drive.root();
+    const std::string before = drive.read("in.bmp");
+
+    EXPECT_NE(0, runPixolIn(dir, "transform rotr in.bmp ./in.bmp"));
+    EXPECT_NE(0, runPixolIn(dir, "filter grey in.bmp in.bmp"));
+    EXPECT_NE(0, runPixolIn(dir, "filter blend in.bmp other.bmp --with other.bmp --data 50"));
+    EXPECT_NE(0, runPixolIn(dir, "transform rotr in.bmp out.jpg"));  // BMP bytes under a JPEG name
+    EXPECT_EQ(before, drive.read("in.bmp"));
+    EXPECT_EQ(before, drive.read("other.bmp"));
+    EXPECT_EQ(2u, filesIn(dir));
+
+    ASSERT_EQ(0, runPixolIn(dir, "transform rotr in.bmp out.PNG"));
+    const std::string png = drive.read("out.PNG");
+    ASSERT_GE(png.size(), 24u);
+    EXPECT_EQ("\x89PNG", png.substr(0, 4));
+    EXPECT_EQ(30, (uint8_t(png[18]) << 8) | uint8_t(png[19])) << "the quarter turn's width in the PNG header";
 }
