@@ -78,6 +78,10 @@ struct Form1 {
 // Mouse handlers take (index, button, shift, x, y); x and y in the control's own pixels.
 using MouseHandler = std::function<void(int index, int button, int shift, int x, int y)>;
 
+// The window's controls that take mouse presses, by group; a group's controls are told apart by
+// their index.
+enum class ControlGroup { None, Funkce, Sipka, SSipka, TSipka, QSipka, Tlac, OblImg, BarImg, PicStopa, Vzornik, Picture1, Picture2 };
+
 struct EditorCommands {
     std::function<void()> print;                  // Funkce(5)
     std::function<void()> save;                   // Funkce(8)
@@ -151,6 +155,11 @@ public:
     void Timer2_Timer();
     // The display settings changed: lay the window out again over the new work area.
     void SysInfo1_DisplayChanged(WorkArea area);
+
+    // A press and a release on a control, handed to its handler: the one way the views reach the
+    // handlers below, so that every view (and the tests that stand in for one) dispatch alike.
+    void mouseDown(ControlGroup group, int index, int button, int shift, int x, int y);
+    void mouseUp(ControlGroup group, int index, int button, int shift, int x, int y);
 
     // Command panel.
     void Funkce_MouseDown(int index, int button, int shift, int x, int y);

@@ -229,54 +229,41 @@ Control* controlOf(Form1& f, int target, int sub)
     }
 }
 
-void call(const MouseHandler& h, int sub, const Event& e, int x, int y)
+// The editor's group of a target; the horizontal scroll bar is no pressed control.
+ControlGroup groupOf(Target t)
 {
-    if (h) h(sub, e.button, e.shift, x, y);
+    switch (t) {
+    case Funkce: return ControlGroup::Funkce;
+    case Sipka: return ControlGroup::Sipka;
+    case SSipka: return ControlGroup::SSipka;
+    case Tlac: return ControlGroup::Tlac;
+    case OblImg: return ControlGroup::OblImg;
+    case TSipka: return ControlGroup::TSipka;
+    case QSipka: return ControlGroup::QSipka;
+    case BarImg: return ControlGroup::BarImg;
+    case PicStopa: return ControlGroup::PicStopa;
+    case Vzornik: return ControlGroup::Vzornik;
+    case Picture1: return ControlGroup::Picture1;
+    case Picture2: return ControlGroup::Picture2;
+    default: return ControlGroup::None;
+    }
 }
 
 void mouseDown(World& w, const Event& e, int x, int y)
 {
     Editor& ed = w.editor;
-    EditorCommands& c = ed.commands;
-    switch (e.target) {
-    case Funkce: ed.Funkce_MouseDown(e.sub, e.button, e.shift, x, y); break;
-    case Sipka: ed.Sipka_MouseDown(e.sub, e.button, e.shift, x, y); break;
-    case SSipka: ed.SSipka_MouseDown(e.sub, e.button, e.shift, x, y); break;
-    case Tlac: ed.Tlac_MouseDown(e.sub, e.button, e.shift, x, y); break;
-    case OblImg: ed.OblImg_MouseDown(e.sub, e.button, e.shift, x, y); break;
-    case TSipka: call(c.TSipka_MouseDown, e.sub, e, x, y); break;
-    case QSipka: call(c.QSipka_MouseDown, e.sub, e, x, y); break;
-    case BarImg: call(c.BarImg_MouseDown, e.sub, e, x, y); break;
-    case PicStopa: call(c.PicStopa_MouseDown, 0, e, x, y); break;
-    case Vzornik: call(c.Vzornik_MouseDown, 0, e, x, y); break;
-    case HScroll: {
+    if (e.target == HScroll) {
         ScrollBar& s = ed.form.HScroll1;
         s.Value = s.Min + int32_t(int64_t(s.Max - s.Min) * e.x / 100);
-        if (c.HScroll1_Change) c.HScroll1_Change();
-        break;
+        if (ed.commands.HScroll1_Change) ed.commands.HScroll1_Change();
+        return;
     }
-    case Picture1: ed.Picture1_MouseDown(e.button, e.shift, x, y); break;
-    case Picture2: call(c.Picture2_MouseDown, 0, e, x, y); break;
-    default: break;
-    }
+    ed.mouseDown(groupOf(Target(e.target)), e.sub, e.button, e.shift, x, y);
 }
 
 void mouseUp(World& w, const Event& down, int x, int y)
 {
-    Editor& ed = w.editor;
-    EditorCommands& c = ed.commands;
-    switch (down.target) {
-    case Funkce: ed.Funkce_MouseUp(down.sub, down.button, down.shift, x, y); break;
-    case Sipka: ed.Sipka_MouseUp(down.sub, down.button, down.shift, x, y); break;
-    case SSipka: ed.SSipka_MouseUp(down.sub, down.button, down.shift, x, y); break;
-    case Tlac: ed.Tlac_MouseUp(down.sub, down.button, down.shift, x, y); break;
-    case OblImg: ed.OblImg_MouseUp(down.sub, down.button, down.shift, x, y); break;
-    case TSipka: call(c.TSipka_MouseUp, down.sub, down, x, y); break;
-    case QSipka: call(c.QSipka_MouseUp, down.sub, down, x, y); break;
-    case BarImg: call(c.BarImg_MouseUp, down.sub, down, x, y); break;
-    case Picture1: ed.Picture1_MouseUp(down.button, down.shift, x, y); break;
-    default: break;
-    }
+    w.editor.mouseUp(groupOf(Target(down.target)), down.sub, down.button, down.shift, x, y);
 }
 
 // Only what a person can reach gets the event: a shown, enabled control of a shown window.

@@ -258,51 +258,12 @@ MainWindow::Hit MainWindow::hitTest(QPoint p) const
 
 void MainWindow::dispatchDown(const Hit& h, int button, int shift)
 {
-    Editor& ed = m_editor;
-    auto& c = ed.commands;
-    const int x = h.local.x(), y = h.local.y();
-    auto call = [&](const MouseHandler& fn, int index) {
-        if (fn)
-            fn(index, button, shift, x, y);
-    };
-    switch (h.group) {
-    case Group::Funkce: ed.Funkce_MouseDown(h.index, button, shift, x, y); break;
-    case Group::Sipka: ed.Sipka_MouseDown(h.index, button, shift, x, y); break;
-    case Group::SSipka: ed.SSipka_MouseDown(h.index, button, shift, x, y); break;
-    case Group::Tlac: ed.Tlac_MouseDown(h.index, button, shift, x, y); break;
-    case Group::OblImg: ed.OblImg_MouseDown(h.index, button, shift, x, y); break;
-    case Group::TSipka: call(c.TSipka_MouseDown, h.index); break;
-    case Group::QSipka: call(c.QSipka_MouseDown, h.index); break;
-    case Group::BarImg: call(c.BarImg_MouseDown, h.index); break;
-    case Group::PicStopa: call(c.PicStopa_MouseDown, 0); break;
-    case Group::Vzornik: call(c.Vzornik_MouseDown, 0); break;
-    case Group::Picture1: ed.Picture1_MouseDown(button, shift, x, y); break;
-    case Group::Picture2: call(c.Picture2_MouseDown, 0); break;
-    default: break;
-    }
+    m_editor.mouseDown(h.group, h.index, button, shift, h.local.x(), h.local.y());
 }
 
 void MainWindow::dispatchUp(const Hit& h, int button, int shift)
 {
-    Editor& ed = m_editor;
-    auto& c = ed.commands;
-    const int x = h.local.x(), y = h.local.y();
-    auto call = [&](const MouseHandler& fn, int index) {
-        if (fn)
-            fn(index, button, shift, x, y);
-    };
-    switch (h.group) {
-    case Group::Funkce: ed.Funkce_MouseUp(h.index, button, shift, x, y); break;
-    case Group::Sipka: ed.Sipka_MouseUp(h.index, button, shift, x, y); break;
-    case Group::SSipka: ed.SSipka_MouseUp(h.index, button, shift, x, y); break;
-    case Group::Tlac: ed.Tlac_MouseUp(h.index, button, shift, x, y); break;
-    case Group::OblImg: ed.OblImg_MouseUp(h.index, button, shift, x, y); break;
-    case Group::TSipka: call(c.TSipka_MouseUp, h.index); break;
-    case Group::QSipka: call(c.QSipka_MouseUp, h.index); break;
-    case Group::BarImg: call(c.BarImg_MouseUp, h.index); break;
-    case Group::Picture1: ed.Picture1_MouseUp(button, shift, x, y); break;
-    default: break;
-    }
+    m_editor.mouseUp(h.group, h.index, button, shift, h.local.x(), h.local.y());
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* e)

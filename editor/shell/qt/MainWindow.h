@@ -33,7 +33,7 @@ protected:
     bool event(QEvent*) override;
 
 private:
-    enum class Group { None, Funkce, Sipka, SSipka, TSipka, QSipka, Tlac, OblImg, BarImg, PicStopa, Vzornik, Picture1, Picture2 };
+    using Group = ControlGroup;
     struct Hit {
         Group group = Group::None;
         int index = 0;
